@@ -1,0 +1,25 @@
+# Shared by scripts/run and scripts/test: installs the Debian/Ubuntu packages that are missing.
+# Sourced, not run.
+
+# install_missing PACKAGE...: apt-get installs those of PACKAGE... that are not installed yet, as root or
+# through sudo.
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}"
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What every build needs.
+BUILD_PACKAGES=(g++ cmake ninja-build)
+# What the tests and the benchmark need besides.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev nodejs)
+# What the window program needs.
+UI_PACKAGES=(qt6-base-dev)
