@@ -1,0 +1,11 @@
+#include "cli/CorvaneGen.h"
+#include "files/PlatformFiles.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    corvane::platform::UseBinaryStandardOutput();
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return corvane::RunCorvaneGen(arguments, std::cout, std::cerr);
+}
