@@ -1,0 +1,44 @@
+#pragma once
+
+// Building windows control by control: each control gets its name (the tests find controls by it), its
+// parent, its place and size in pixels, and its caption.
+
+#include <QRect>
+#include <QString>
+#include <initializer_list>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace corvane::ui {
+
+// A label that sizes itself to its caption.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoint at);
+// A picture at its own size, from the program's resources.
+QLabel* AddPicture(QWidget* parent, const char* name, const QString& resource, QPoint at);
+QLineEdit* AddEdit(QWidget* parent, const char* name, QRect geometry);
+QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+QRadioButton* AddRadioButton(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+QGroupBox* AddGroupBox(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+// A drop-down list the user can only pick from.
+QComboBox* AddList(QWidget* parent, const char* name, QRect geometry);
+
+// Makes the keyboard focus go through `widgets` in this order.
+void SetTabOrder(std::initializer_list<QWidget*> widgets);
+
+// The resource of a stock button picture, by its path on the service ("/images/x-click-but23.gif").
+QString PictureResource(std::string_view servicePath);
+
+// Edit-box text and the bytes of a record, in the system's 8-bit encoding.
+std::string Bytes(const QLineEdit* edit);
+void SetBytes(QLineEdit* edit, const std::string& bytes);
+
+} // namespace corvane::ui

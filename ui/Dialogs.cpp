@@ -1,0 +1,88 @@
+#include "ui/Dialogs.h"
+
+#include "files/FileError.h"
+#include "ui/Window.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace corvane::ui {
+
+namespace {
+
+// Button files carry the extension .crv; .brn files are listed as well.
+const char* const SaveFilter = "Corvane Generator Files (*.crv *.brn)";
+const char* const OpenFilter = "Brindle Generator Files (*.crv *.brn)";
+
+class SystemDialogs : public DialogHandler {
+public:
+    void Message(QWidget* parent, MessageKind kind, const QString& text) override {
+        QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        ProgramTitle(), text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    std::optional<QString> FileName(QWidget* parent, FileDialogKind kind, const QString& initial) override {
+        QFileDialog dialog(parent, QString(), initial,
+                           QLatin1String(kind == FileDialogKind::Save ? SaveFilter : OpenFilter));
+        dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave
+                                                          : QFileDialog::AcceptOpen);
+        // Saving over a file replaces it without a question; opening takes any name, and a missing file
+        // is reported when it cannot be read.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("crv"));
+        if (!initial.isEmpty())
+            dialog.selectFile(initial);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+
+    void InputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                  const QString& text) override {
+        QInputDialog box(parent);
+        box.setWindowTitle(caption);
+        box.setLabelText(prompt);
+        box.setTextValue(text);
+        box.setInputMode(QInputDialog::TextInput);
+        box.exec();
+    }
+};
+
+SystemDialogs& System() {
+    static SystemDialogs system;
+    return system;
+}
+
+DialogHandler*& Handler() {
+    static DialogHandler* handler = &System();
+    return handler;
+}
+
+} // namespace
+
+void ShowError(QWidget* parent, const QString& message) {
+    Handler()->Message(parent, MessageKind::Error,
+                       QString::fromLocal8Bit(ErrorBoxText(message.toLocal8Bit().toStdString())));
+}
+
+void ShowNotice(QWidget* parent, const QString& text) {
+    Handler()->Message(parent, MessageKind::Notice, text);
+}
+
+std::optional<QString> AskFileName(QWidget* parent, FileDialogKind kind, const QString& initial) {
+    return Handler()->FileName(parent, kind, initial);
+}
+
+void ShowInputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& text) {
+    Handler()->InputBox(parent, caption, prompt, text);
+}
+
+void SetDialogHandlerForTesting(DialogHandler* handler) {
+    Handler() = handler != nullptr ? handler : &System();
+}
+
+} // namespace corvane::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+// The classic look of the program's windows: the fonts, with substitutes where the system lacks them,
+// and control metrics close to those the layouts were drawn for.
+
+#include <QFont>
+
+class QApplication;
+
+namespace corvane::ui {
+
+// Registers the substitute fonts and the classic style, and makes the window font the default.
+void ApplyClassicLook(QApplication& application);
+
+// "MS Sans Serif" of 8 points (a character height of 11 pixels), or its substitute.
+QFont WindowFont();
+
+// The window font in bold, at `pixels` character height (11 for 8 points).
+QFont BoldWindowFont(int pixels = 11);
+
+// The fonts of the few controls that set their own.
+QFont CodeFont();          // "Courier New", 11 pixels
+QFont ResaleTextFont();    // "MS Sans Serif", bold, 12 pixels
+QFont ResaleHeadingFont(); // "Arial Black", bold, 21 pixels
+
+} // namespace corvane::ui

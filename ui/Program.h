@@ -1,0 +1,15 @@
+#pragma once
+
+namespace corvane::ui {
+
+// Creates the four windows in this order: main, result, help, resale rights. Each places itself in the
+// middle of the screen while still hidden.
+void CreateForms();
+
+// Destroys the windows made by CreateForms.
+void DestroyForms();
+
+// The program: the application object, the windows, and the event loop until the main window closes.
+int RunProgram(int argc, char** argv);
+
+} // namespace corvane::ui
