@@ -1,0 +1,316 @@
+#include "UiTestSupport.h"
+#include "generate/Scrambler.h"
+#include "generate/SingleItem.h"
+#include "ui/Main.h"
+#include "ui/Result.h"
+#include "ui/Unit2.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace corvane;
+using namespace corvane::ui;
+
+namespace {
+
+// Every text and tick of a page, by control name, to compare whole states.
+QMap<QString, QVariant> PageState(const QWidget* page) {
+    QMap<QString, QVariant> state;
+    for (const QLineEdit* edit : page->findChildren<QLineEdit*>())
+        state[edit->objectName()] = edit->text();
+    for (const QAbstractButton* button : page->findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            state[button->objectName()] = button->isChecked();
+    return state;
+}
+
+QString MakeButtonResult(QPushButton* makeButton) {
+    QString shown;
+    test::WhenModalShown([&shown](QWidget& window) {
+        if (&window == ResultForm)
+            shown = ResultForm->ResultBox->toPlainText();
+    });
+    makeButton->click();
+    return shown;
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::UiFixture> fixture;
+
+private slots:
+    void initTestCase() { fixture = std::make_unique<test::UiFixture>(); }
+    void cleanupTestCase() { fixture.reset(); }
+    void init() {
+        MainForm->ClearButtonClick();
+        MainForm->PageControl1->setCurrentIndex(0);
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QRect>("geometry"); // a label's size is that of its caption
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char* name, const char* parent, const char* kind, QRect geometry,
+                            const char* caption = "") {
+            QTest::newRow(name) << QString(parent) << QString(kind) << geometry << QString(caption);
+        };
+        row("PageControl1", "MainForm", "QTabWidget", {0, 0, 499, 567});
+        row("Button3", "MainForm", "QPushButton", {330, 1, 81, 17}, "Help");
+        row("Button4", "MainForm", "QPushButton", {416, 1, 81, 17}, "Exit");
+
+        row("Email", "TabSheet1", "QLineEdit", {116, 8, 265, 21});
+        row("GroupBox1", "TabSheet1", "QGroupBox", {6, 32, 485, 73}, "Item Details");
+        row("GroupBox2", "TabSheet1", "QGroupBox", {6, 108, 485, 89}, "Return URLs");
+        row("GroupBox3", "TabSheet1", "QGroupBox", {6, 204, 485, 185}, "Website Button");
+        row("GroupBox4", "TabSheet1", "QGroupBox", {6, 392, 485, 121}, "Other");
+        row("Encrypt", "TabSheet1", "QCheckBox", {12, 516, 121, 17}, "Encrypt Code");
+        row("MakeButton", "TabSheet1", "QPushButton", {104, 516, 81, 21}, "Make Button");
+        row("ClearButton", "TabSheet1", "QPushButton", {188, 516, 53, 21}, "Clear");
+        row("SaveButton", "TabSheet1", "QPushButton", {388, 8, 45, 21}, "Save");
+        row("LoadButton", "TabSheet1", "QPushButton", {444, 8, 45, 21}, "Load");
+        row("Button13", "TabSheet1", "QPushButton", {248, 516, 113, 21}, "Get Resale Rights!");
+        row("Label1", "TabSheet1", "QLabel", {8, 12, 0, 0}, "PayPal Email Address:");
+
+        row("Name", "GroupBox1", "QLineEdit", {108, 20, 365, 21});
+        row("Number", "GroupBox1", "QLineEdit", {108, 44, 137, 21});
+        row("Price", "GroupBox1", "QLineEdit", {368, 44, 105, 21});
+        row("Label2", "GroupBox1", "QLabel", {8, 24, 0, 0}, "Item Name/Service:");
+        row("Label3", "GroupBox1", "QLabel", {8, 48, 0, 0}, "Item ID / Number:");
+        row("Label4", "GroupBox1", "QLabel", {252, 48, 0, 0}, "Price of Item / Service:");
+
+        row("Success", "GroupBox2", "QLineEdit", {108, 36, 365, 21});
+        row("Cancelled", "GroupBox2", "QLineEdit", {108, 60, 365, 21});
+        row("Label5", "GroupBox2", "QLabel", {16, 20, 0, 0},
+            "These are the URLs where a customer is sent after a successful or cancelled purchase.");
+        row("Label6", "GroupBox2", "QLabel", {16, 40, 0, 0}, "Success URL:");
+        row("Label7", "GroupBox2", "QLabel", {16, 64, 0, 0}, "Cancelled URL:");
+
+        row("RadioButton9", "GroupBox3", "QRadioButton", {16, 132, 417, 17},
+            "OR use your own image, Just enter the exact URL to any image on your website:");
+        row("RadioButton1", "GroupBox3", "QRadioButton", {16, 48, 13, 17});
+        row("OwnURL", "GroupBox3", "QLineEdit", {32, 152, 441, 21});
+        row("RadioButton2", "GroupBox3", "QRadioButton", {112, 48, 13, 17});
+        row("RadioButton3", "GroupBox3", "QRadioButton", {204, 48, 13, 17});
+        row("RadioButton4", "GroupBox3", "QRadioButton", {296, 48, 13, 17});
+        row("RadioButton5", "GroupBox3", "QRadioButton", {384, 48, 13, 17});
+        row("RadioButton7", "GroupBox3", "QRadioButton", {124, 96, 13, 17});
+        row("RadioButton8", "GroupBox3", "QRadioButton", {308, 96, 13, 17});
+        row("RadioButton6", "GroupBox3", "QRadioButton", {16, 96, 13, 17});
+        row("Label11", "GroupBox3", "QLabel", {12, 20, 0, 0},
+            "Please select an image to use for your order button...");
+        row("Image1", "GroupBox3", "QLabel", {32, 44, 68, 23});
+        row("Image3", "GroupBox3", "QLabel", {128, 40, 62, 31});
+        row("Image4", "GroupBox3", "QLabel", {220, 40, 62, 31});
+        row("Image5", "GroupBox3", "QLabel", {312, 40, 62, 31});
+        row("Image6", "GroupBox3", "QLabel", {400, 44, 72, 23});
+        row("Image2", "GroupBox3", "QLabel", {32, 80, 73, 44});
+        row("Image7", "GroupBox3", "QLabel", {140, 76, 150, 52});
+        row("Image8", "GroupBox3", "QLabel", {324, 76, 150, 52});
+
+        row("Shipping", "GroupBox4", "QCheckBox", {8, 16, 249, 17},
+            "Collect shipping details from the buyers");
+        row("Multiple", "GroupBox4", "QCheckBox", {8, 32, 277, 17},
+            "Allow buyers to purchase more than one of this item");
+        row("IncludeNote", "GroupBox4", "QCheckBox", {8, 48, 257, 17},
+            "Allow buyer to include a note with their purchase");
+        row("White", "GroupBox4", "QRadioButton", {8, 84, 117, 21}, "White Background");
+        row("Black", "GroupBox4", "QRadioButton", {8, 100, 133, 17}, "Black Background");
+        row("NoteTitle", "GroupBox4", "QLineEdit", {304, 44, 105, 21});
+        row("Label9", "GroupBox4", "QLabel", {268, 48, 0, 0}, "Title:");
+        row("Label10", "GroupBox4", "QLabel", {8, 68, 0, 0}, "Order Page Color...");
+    }
+
+    void controls() {
+        QFETCH(QString, parent);
+        QFETCH(QString, kind);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QWidget* control = MainForm->findChild<QWidget*>(name);
+        QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(control->parentWidget()->objectName(), parent);
+        QCOMPARE(control->metaObject()->className(), kind);
+        QCOMPARE(control->pos(), geometry.topLeft());
+        if (auto* label = qobject_cast<QLabel*>(control); label && !caption.isEmpty()) {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->size(), label->sizeHint()); // sized to its caption
+            return;
+        }
+        QCOMPARE(control->size(), geometry.size());
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            QCOMPARE(button->text(), caption);
+            // Push buttons ask for a minimum width beyond their caption's; the caption itself must fit.
+            const int needed = qobject_cast<QPushButton*>(button)
+                                   ? button->fontMetrics().horizontalAdvance(caption) + 8
+                                   : button->sizeHint().width();
+            QVERIFY2(needed <= geometry.width(), "the caption does not fit");
+        } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+            QCOMPARE(box->title(), caption);
+        }
+    }
+
+    void mainWindow() {
+        QCOMPARE(MainForm->windowTitle(), QString("Halloran's Corvane Generator"));
+        QCOMPARE(MainForm->size(), QSize(499, 567));
+        QCOMPARE(MainForm->minimumSize(), MainForm->maximumSize());
+        QVERIFY(!(MainForm->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(MainForm->windowFlags() & Qt::WindowMinimizeButtonHint);
+        const QTabBar* tabs = MainForm->PageControl1->tabBar();
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QString("Single Item Generator"));
+        QCOMPARE(tabs->tabText(1), QString("Subscription Generator"));
+        QCOMPARE(tabs->tabText(2), QString("Shopping Cart"));
+        QCOMPARE(MainForm->PageControl1->currentWidget(), MainForm->TabSheet1);
+        // All three tabs are visible left of "Help".
+        QVERIFY(tabs->mapTo(MainForm, tabs->tabRect(2).topRight()).x() < MainForm->Button3->x());
+    }
+
+    void tabOrder() {
+        QCOMPARE(
+            test::FocusChainNames(MainForm->Email, MainForm->TabSheet1),
+            QString("Email Name Number Price Success Cancelled RadioButton9 RadioButton1 OwnURL RadioButton2 "
+                    "RadioButton3 RadioButton4 RadioButton5 RadioButton7 RadioButton8 RadioButton6 Shipping "
+                    "Multiple IncludeNote White Black NoteTitle Encrypt MakeButton ClearButton SaveButton "
+                    "LoadButton Button13")
+                .split(' '));
+        QCOMPARE(MainForm->Button13->nextInFocusChain(), MainForm->Button3);
+        QCOMPARE(MainForm->Button3->nextInFocusChain(), MainForm->Button4);
+    }
+
+    void makeButtonOnTheUntouchedPage() {
+        QCOMPARE(MakeButtonResult(MainForm->MakeButton), QString::fromLatin1(GenerateSingleItemCode({})));
+    }
+
+    void makeButtonScrambles() {
+        MainForm->Encrypt->setChecked(true);
+        FillerGenerator expectedState = ProcessFillerGenerator();
+        const std::string expected = EncryptCode(GenerateSingleItemCode({}), expectedState);
+        QCOMPARE(MakeButtonResult(MainForm->MakeButton), QString::fromLatin1(expected));
+        QCOMPARE(ProcessFillerGenerator().Seed(), expectedState.Seed()); // one state for the whole program
+        QVERIFY(MainForm->Encrypt->isChecked());
+    }
+
+    void readsEveryControl() {
+        SingleItemButton full;
+        full.Email = "me@example.com";
+        full.Name = "12\" pizza";
+        full.Number = "P-12";
+        full.Price = "9,50";
+        full.Success = "https://example.com/ok";
+        full.Cancelled = "https://example.com/no";
+        full.ImageChoice = 9;
+        full.OwnURL = "https://example.com/b.gif";
+        full.Shipping = full.Multiple = full.IncludeNote = true;
+        full.NoteTitle = "Toppings";
+        full.PageColour = PageColour::Black;
+        full.Encrypt = true;
+        QTest::keyClicks(MainForm->Email, "me@example.com");
+        QTest::keyClicks(MainForm->Name, "12\" pizza");
+        QTest::keyClicks(MainForm->Number, "P-12");
+        QTest::keyClicks(MainForm->Price, "9,50");
+        QTest::keyClicks(MainForm->Success, "https://example.com/ok");
+        QTest::keyClicks(MainForm->Cancelled, "https://example.com/no");
+        MainForm->findChild<QRadioButton*>("RadioButton9")->click();
+        QTest::keyClicks(MainForm->OwnURL, "https://example.com/b.gif");
+        for (QAbstractButton* tick :
+             {(QAbstractButton*)MainForm->Shipping, (QAbstractButton*)MainForm->Multiple,
+              (QAbstractButton*)MainForm->IncludeNote, (QAbstractButton*)MainForm->Black,
+              (QAbstractButton*)MainForm->Encrypt})
+            tick->click();
+        QTest::keyClicks(MainForm->NoteTitle, "Toppings");
+        QCOMPARE(MainForm->ReadSingleItemPage(), full);
+    }
+
+    void pictureChoicesByNumber() {
+        for (int choice = 1; choice <= 9; ++choice) {
+            MainForm->findChild<QRadioButton*>(QString("RadioButton%1").arg(choice))->click();
+            QCOMPARE(MainForm->ReadSingleItemPage().ImageChoice, choice);
+        }
+        // A number outside the page's pictures keeps the choice.
+        SingleItemButton record;
+        record.ImageChoice = 0;
+        MainForm->FillSingleItemPage(record);
+        QCOMPARE(MainForm->ReadSingleItemPage().ImageChoice, 9);
+        record.ImageChoice = 10;
+        MainForm->FillSingleItemPage(record);
+        QCOMPARE(MainForm->ReadSingleItemPage().ImageChoice, 9);
+        record.ImageChoice = 7;
+        MainForm->FillSingleItemPage(record);
+        QCOMPARE(MainForm->ReadSingleItemPage().ImageChoice, 7);
+    }
+
+    void clearRestoresTheInitialState() {
+        const QMap<QString, QVariant> initial = PageState(MainForm->TabSheet1);
+        QCOMPARE(MainForm->ReadSingleItemPage(), SingleItemButton{});
+        for (QLineEdit* edit : MainForm->TabSheet1->findChildren<QLineEdit*>())
+            edit->setText("changed");
+        for (QCheckBox* box : MainForm->TabSheet1->findChildren<QCheckBox*>())
+            box->setChecked(true);
+        MainForm->findChild<QRadioButton*>("RadioButton7")->setChecked(true);
+        MainForm->Black->setChecked(true);
+        QVERIFY(PageState(MainForm->TabSheet1) != initial);
+        MainForm->ClearButton->click();
+        QCOMPARE(PageState(MainForm->TabSheet1), initial);
+    }
+
+    void enterPressesTheDefaultOrTheFocusedButton_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("edit box") << "Name"
+                                  << "MakeButton";
+        QTest::newRow("check box") << "Shipping"
+                                   << "MakeButton";
+        QTest::newRow("picture button") << "RadioButton1"
+                                        << "MakeButton";
+        QTest::newRow("colour button") << "White"
+                                       << "MakeButton";
+        QTest::newRow("Make Button") << "MakeButton"
+                                     << "MakeButton";
+        QTest::newRow("Clear") << "ClearButton"
+                               << "ClearButton";
+        QTest::newRow("Get Resale Rights") << "Button13"
+                                           << "Button13";
+    }
+
+    void enterPressesTheDefaultOrTheFocusedButton() {
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        MainForm->show();
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QWidget* target = MainForm->findChild<QWidget*>(focus);
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+
+        std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+        for (QPushButton* button : MainForm->TabSheet1->findChildren<QPushButton*>())
+            spies[button->objectName()] = std::make_unique<QSignalSpy>(button, &QPushButton::clicked);
+        if (pressed == "MakeButton")
+            test::WhenModalShown([](QWidget&) {});
+        QTest::keyClick(target, Qt::Key_Return);
+        for (const auto& [name, spy] : spies)
+            QCOMPARE(spy->count(), name == pressed ? 1 : 0);
+        Form2->hide();
+    }
+
+    void exitClosesTheMainWindow() {
+        MainForm->show();
+        MainForm->Button4->click();
+        QVERIFY(!MainForm->isVisible());
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+// What the window tests share: the program's windows made as the program makes them, stand-ins for the
+// desktop and the dialogs that record what they were asked, and a private temporary folder.
+
+#include "ui/Dialogs.h"
+
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace corvane::test {
+
+// Records every message, file-dialog and input-box request; file dialogs answer from a queue.
+class RecordingDialogs : public ui::DialogHandler {
+public:
+    struct Message {
+        ui::MessageKind kind;
+        QString text;
+    };
+    struct InputBoxRequest {
+        QString caption, prompt, text;
+    };
+
+    void Message(QWidget* parent, ui::MessageKind kind, const QString& text) override;
+    std::optional<QString> FileName(QWidget* parent, ui::FileDialogKind kind,
+                                    const QString& initial) override;
+    void InputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                  const QString& text) override;
+
+    std::vector<struct Message> messages;
+    std::vector<InputBoxRequest> inputBoxes;
+    std::vector<QString> fileDialogInitialNames;
+    QStringList fileNameAnswers; // in turn; an empty one, or none left: the user cancels
+};
+
+// The program's windows, the classic look, a private TMPDIR, and the stand-ins, for one test class.
+class UiFixture {
+public:
+    UiFixture();
+    ~UiFixture();
+
+    RecordingDialogs dialogs;
+    std::vector<QUrl> openedUrls;
+    bool clipboardAvailable = true;
+    QString clipboardText;
+    QTemporaryDir temporaryFolder;
+};
+
+// Runs `action` as soon as a modal window shows (the result or help window), then closes that window.
+// Returns at once; the caller then does what opens the window.
+void WhenModalShown(std::function<void(QWidget&)> action);
+
+// The widgets from `first` on in the keyboard focus chain, up to `first` again, that can take focus by Tab
+// and lie within `scope`, by their object names.
+QStringList FocusChainNames(QWidget* first, QWidget* scope);
+
+} // namespace corvane::test
