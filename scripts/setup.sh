@@ -22,4 +22,6 @@ BUILD_PACKAGES=(g++ cmake ninja-build)
 # What the tests and the benchmark need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev nodejs)
 # What the window program needs.
-UI_PACKAGES=(qt6-base-dev)
+# fonts-wine holds an outline "MS Sans Serif" with the metrics of the Windows font the layouts were
+# drawn for; fonts-liberation2 has the stand-ins for "Courier New" and "Arial".
+UI_PACKAGES=(qt6-base-dev fonts-wine fonts-liberation2)
