@@ -29,7 +29,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoi
 
 QLabel* AddPicture(QWidget* parent, const char* name, const QString& resource, QPoint at) {
     auto* picture = new QLabel(parent);
-    const QPixmap pixmap(resource);
+    const QPixmap pixmap(resource, "BMP"); // named, so that no reader has to guess the format
     picture->setPixmap(pixmap);
     return Named(picture, name, QRect(at, pixmap.size()));
 }

@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPainter>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <memory>
 
 namespace corvane::ui {
 
@@ -15,6 +19,22 @@ QFont PixelFont(const QString& family, int pixels, bool bold = false) {
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// The fonts the layouts were drawn for are Windows fonts. Elsewhere the program names its stand-ins
+// directly, rather than leaving the search for a substitute to the system, which is slow and less
+// predictable: Liberation Sans and Liberation Mono (fonts-liberation2) have the metrics of Arial and
+// Courier New.
+struct FontFamilies {
+    QString window = QStringLiteral("MS Sans Serif");
+    QString bold = QStringLiteral("MS Sans Serif");
+    QString code = QStringLiteral("Courier New");
+    QString heading = QStringLiteral("Arial Black");
+};
+
+FontFamilies& Families() {
+    static FontFamilies families;
+    return families;
 }
 
 // Check boxes, radio buttons and tabs as small as the classic ones, so that every caption fits the
@@ -39,55 +59,80 @@ public:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
+
+    // The indicators of check boxes and radio buttons are drawn once per look and then copied: a page
+    // has a score of them, and drawing each anew is a noticeable part of the start-up.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QString key = QStringLiteral("corvane-indicator-%1-%2-%3x%4-%5")
+                                .arg(element)
+                                .arg(static_cast<uint>(option->state & IndicatorStates))
+                                .arg(option->rect.width())
+                                .arg(option->rect.height())
+                                .arg(option->palette.cacheKey());
+        QPixmap pixmap;
+        if (!QPixmapCache::find(key, &pixmap)) {
+            pixmap = QPixmap(option->rect.size() * painter->device()->devicePixelRatio());
+            pixmap.setDevicePixelRatio(painter->device()->devicePixelRatio());
+            pixmap.fill(Qt::transparent);
+            QPainter cachePainter(&pixmap);
+            std::unique_ptr<QStyleOption> copy(
+                option->type == QStyleOption::SO_Button
+                    ? new QStyleOptionButton(*qstyleoption_cast<const QStyleOptionButton*>(option))
+                    : new QStyleOption(*option));
+            copy->rect = QRect(QPoint(0, 0), option->rect.size());
+            QProxyStyle::drawPrimitive(element, copy.get(), &cachePainter, widget);
+            cachePainter.end();
+            QPixmapCache::insert(key, pixmap);
+        }
+        painter->drawPixmap(option->rect.topLeft(), pixmap);
+    }
+
+private:
+    static constexpr State IndicatorStates{State_On | State_Off | State_NoChange | State_Enabled |
+                                           State_Sunken | State_MouseOver | State_HasFocus};
 };
 
-void RegisterSubstituteFonts() {
+void ChooseFonts() {
 #ifndef Q_OS_WIN
-    // "MS Sans Serif" is a Windows font. Debian's fonts-wine package has an outline font of that name
-    // with the same metrics, outside the folders the system searches; without it, Liberation Sans
-    // (fonts-liberation2) comes closest.
+    FontFamilies& families = Families();
+    families.code = QStringLiteral("Liberation Mono");
+    families.heading = QStringLiteral("Liberation Sans");
+    // Debian's fonts-wine package has an outline "MS Sans Serif" with the metrics of the Windows font,
+    // outside the folders the system searches. It has no bold face, and Qt does not thicken it.
     const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-    if (QFile::exists(wineFont))
-        QFontDatabase::addApplicationFont(wineFont);
+    const bool standIn = QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0;
+    families.window = standIn ? families.window : QStringLiteral("Liberation Sans");
+    families.bold = QStringLiteral("Liberation Sans");
 #endif
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Arial Black"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 } // namespace
 
 void ApplyClassicLook(QApplication& application) {
-    RegisterSubstituteFonts();
+    ChooseFonts();
     application.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Windows"))));
     QApplication::setFont(WindowFont());
 }
 
 QFont WindowFont() {
-    return PixelFont(QStringLiteral("MS Sans Serif"), 11);
-}
-QFont CodeFont() {
-    return PixelFont(QStringLiteral("Courier New"), 11);
+    return PixelFont(Families().window, 11);
 }
 QFont BoldWindowFont(int pixels) {
-    // The outline "MS Sans Serif" that stands in on Linux has no bold face, and Qt does not thicken it:
-    // bold text then takes the bold of the font with Arial's metrics.
-    static const bool hasBold = QFontDatabase::styles(QStringLiteral("MS Sans Serif"))
-                                    .join(QLatin1Char(' '))
-                                    .contains(QLatin1String("Bold"));
-    return PixelFont(hasBold ? QStringLiteral("MS Sans Serif") : QStringLiteral("Liberation Sans"), pixels,
-                     true);
+    return PixelFont(Families().bold, pixels, true);
 }
-
+QFont CodeFont() {
+    return PixelFont(Families().code, 11);
+}
 QFont ResaleTextFont() {
     return BoldWindowFont(12);
 }
 QFont ResaleHeadingFont() {
-    return PixelFont(QStringLiteral("Arial Black"), 21, true);
+    return PixelFont(Families().heading, 21, true);
 }
 
 } // namespace corvane::ui

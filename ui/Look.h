@@ -9,7 +9,8 @@ class QApplication;
 
 namespace corvane::ui {
 
-// Registers the substitute fonts and the classic style, and makes the window font the default.
+// Chooses the fonts, with stand-ins where the system lacks them, sets the classic style, and makes the
+// window font the default. Call it once, before any window is made.
 void ApplyClassicLook(QApplication& application);
 
 // "MS Sans Serif" of 8 points (a character height of 11 pixels), or its substitute.

@@ -44,8 +44,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
 
     Label1 = AddLabel(this, "Label1", QStringLiteral("Resale Rights"), {136, 8});
-    Label1->setFont(ResaleHeadingFont());
-    Label1->adjustSize();
+    Label1->setFont(
+        ResaleHeadingFont()); // sized to it when first shown: loading the font costs start-up time
 
     Memo1 = new QTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -75,6 +75,11 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void TForm2::FormCreate() {
     CentreOnScreen(*this);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    Label1->adjustSize();
+    QWidget::showEvent(event);
 }
 
 void TForm2::ShowModeless() {

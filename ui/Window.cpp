@@ -16,8 +16,8 @@ void CentreOnScreen(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    // Once the window has a native window the system may know its frame; move() places the frame.
-    window.winId();
+    // move() places the frame's corner. The frame's size is known once the system has framed the window:
+    // before a window is first shown, most systems report no frame and the client size is taken.
     window.move(CentreOnScreen(screen->geometry().size(), window.frameGeometry().size()));
 }
 
