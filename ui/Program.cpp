@@ -8,7 +8,9 @@
 #include "ui/Window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QPixmap>
 
 namespace corvane::ui {
 
@@ -28,16 +30,40 @@ void DestroyForms() {
     Form2 = nullptr;
 }
 
-int RunProgram(int argc, char** argv) {
+namespace {
+
+// Calls a function once, after the first paint of the widget it watches.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && then_) {
+            QMetaObject::invokeMethod(this, then_, Qt::QueuedConnection);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
+
+int RunProgram(int argc, char** argv, const std::function<void()>& whenShown) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(ProgramTitle());
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/corvane-32.png"));
-    icon.addFile(QStringLiteral(":/pictures/corvane-16.png"));
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/corvane-32.png"), "PNG"));
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/corvane-16.png"), "PNG"));
     QApplication::setWindowIcon(icon);
     ApplyClassicLook(application);
 
     CreateForms();
+    FirstPaint firstPaint(whenShown);
+    if (whenShown)
+        MainForm->installEventFilter(&firstPaint);
     MainForm->show();
     const int status = QApplication::exec();
     DestroyForms();
