@@ -4,6 +4,7 @@
 #include "ui/Window.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,8 +47,11 @@ public:
         QInputDialog box(parent);
         box.setWindowTitle(caption);
         box.setLabelText(prompt);
-        box.setTextValue(text);
         box.setInputMode(QInputDialog::TextInput);
+        box.setTextValue(text);
+        // The text is there to be copied: it comes selected.
+        if (auto* line = box.findChild<QLineEdit*>())
+            line->selectAll();
         box.exec();
     }
 };
@@ -79,6 +83,18 @@ std::optional<QString> AskFileName(QWidget* parent, FileDialogKind kind, const Q
 
 void ShowInputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& text) {
     Handler()->InputBox(parent, caption, prompt, text);
+}
+
+std::optional<QString> FileDialog::Execute(QWidget* parent) {
+    std::optional<QString> chosen = AskFileName(parent, kind_, fileName_);
+    if (!chosen)
+        return std::nullopt;
+    const QFileInfo file(*chosen);
+    if (file.suffix().isEmpty() && !file.fileName().endsWith(QLatin1Char('.')) &&
+        (kind_ == FileDialogKind::Save || !file.exists()))
+        *chosen += QStringLiteral(".crv");
+    fileName_ = *chosen;
+    return chosen;
 }
 
 void SetDialogHandlerForTesting(DialogHandler* handler) {

@@ -41,6 +41,22 @@ std::optional<QString> AskFileName(QWidget* parent, FileDialogKind kind, const Q
 // is not used.
 void ShowInputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& text);
 
+// The open or save dialog of button files, remembering the full path last chosen in it: it opens on that
+// name next time, whichever page uses it.
+class FileDialog {
+public:
+    explicit FileDialog(FileDialogKind kind) : kind_(kind) {}
+
+    // The chosen path, or nothing when the user cancels. A name without an extension gets ".crv": when
+    // saving always, when opening if no file has the name as typed.
+    std::optional<QString> Execute(QWidget* parent);
+    const QString& FileName() const { return fileName_; }
+
+private:
+    FileDialogKind kind_;
+    QString fileName_;
+};
+
 // Routes every request to `handler` instead of a window; nullptr restores the real dialogs.
 void SetDialogHandlerForTesting(DialogHandler* handler);
 

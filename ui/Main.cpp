@@ -1,10 +1,15 @@
 #include "ui/Main.h"
 
+#include "files/FileError.h"
+#include "files/LoadButton.h"
+#include "generate/Scrambler.h"
 #include "ui/Controls.h"
 #include "ui/Help.h"
+#include "ui/Result.h"
 #include "ui/Unit2.h"
 #include "ui/Window.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,10 +44,14 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
 
     CreateSingleItemPage();
+    CreateSubscriptionPage();
+    CreateCartPage();
     // The tabs, then the controls of the pages (those of hidden pages are passed over), then the two
     // buttons of the window.
     SetTabOrder({PageControl1, Email});
-    SetTabOrder({Button13, Button3, Button4});
+    SetTabOrder({Button13, Edit1});
+    SetTabOrder({Button15, Edit4});
+    SetTabOrder({Button12, Button3, Button4});
     PageControl1->setCurrentIndex(0);
     FormCreate();
 }
@@ -65,10 +74,52 @@ void TMainForm::Button13Click() {
 
 QPushButton* TMainForm::DefaultButton() const {
     const QWidget* page = PageControl1->currentWidget();
-    if (page == TabSheet1)
-        return MakeButton;
-    return nullptr;
+    return page == TabSheet1 ? MakeButton : page == TabSheet2 ? Button5 : Button9;
 }
+
+void TMainForm::ShowCode(std::string code, bool encrypt) {
+    if (encrypt)
+        code = EncryptCode(code);
+    ResultForm->ShowCode(QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size())));
+}
+
+template <typename Button> void TMainForm::Save(Button (TMainForm::*read)() const) {
+    const std::optional<QString> path = SaveDialog1.Execute(this);
+    if (!path)
+        return;
+    const QString nativePath = QDir::toNativeSeparators(*path);
+    try {
+        WriteButtonFile(nativePath.toLocal8Bit().toStdString(), (this->*read)());
+    } catch (const FileError& error) {
+        ShowError(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+template <typename Button> void TMainForm::Load(void (TMainForm::*fill)(const Button&)) {
+    const std::optional<QString> path = OpenDialog1.Execute(this);
+    if (!path)
+        return;
+    const QString nativePath = QDir::toNativeSeparators(*path);
+    std::variant<Button, std::string_view> loaded;
+    try {
+        loaded = LoadButtonFile<Button>(nativePath.toLocal8Bit().toStdString());
+    } catch (const FileError& error) {
+        ShowError(this, QString::fromLocal8Bit(error.what()));
+        return;
+    }
+    if (const auto* refusal = std::get_if<std::string_view>(&loaded)) {
+        ShowNotice(this, QString::fromLatin1(refusal->data(), static_cast<qsizetype>(refusal->size())));
+        return;
+    }
+    (this->*fill)(std::get<Button>(loaded));
+}
+
+template void TMainForm::Save(SingleItemButton (TMainForm::*)() const);
+template void TMainForm::Save(SubscriptionButton (TMainForm::*)() const);
+template void TMainForm::Save(CartButton (TMainForm::*)() const);
+template void TMainForm::Load(void (TMainForm::*)(const SingleItemButton&));
+template void TMainForm::Load(void (TMainForm::*)(const SubscriptionButton&));
+template void TMainForm::Load(void (TMainForm::*)(const CartButton&));
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // Qt honours a default push button only in dialogs: Enter is handled here for the pages.

@@ -1,10 +1,8 @@
 // The single-item page of the main window.
 
-#include "generate/Scrambler.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
 #include "ui/Pages.h"
-#include "ui/Result.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -86,6 +84,8 @@ void TMainForm::CreateSingleItemPage() {
 
     connect(MakeButton, &QPushButton::clicked, this, &TMainForm::MakeButtonClick);
     connect(ClearButton, &QPushButton::clicked, this, &TMainForm::ClearButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
+    connect(LoadButton, &QPushButton::clicked, this, &TMainForm::LoadButtonClick);
     connect(Button13, &QPushButton::clicked, this, &TMainForm::Button13Click);
     ClearButtonClick(); // the initial state is the cleared one
 }
@@ -128,10 +128,15 @@ void TMainForm::FillSingleItemPage(const SingleItemButton& button) {
 
 void TMainForm::MakeButtonClick() {
     const SingleItemButton button = ReadSingleItemPage();
-    std::string code = GenerateSingleItemCode(button);
-    if (button.Encrypt)
-        code = EncryptCode(code);
-    ResultForm->ShowCode(QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size())));
+    ShowCode(GenerateSingleItemCode(button), button.Encrypt);
+}
+
+void TMainForm::SaveButtonClick() {
+    Save(&TMainForm::ReadSingleItemPage);
+}
+
+void TMainForm::LoadButtonClick() {
+    Load(&TMainForm::FillSingleItemPage);
 }
 
 void TMainForm::ClearButtonClick() {
