@@ -21,17 +21,6 @@ using namespace corvane::ui;
 
 namespace {
 
-// Every text and tick of a page, by control name, to compare whole states.
-QMap<QString, QVariant> PageState(const QWidget* page) {
-    QMap<QString, QVariant> state;
-    for (const QLineEdit* edit : page->findChildren<QLineEdit*>())
-        state[edit->objectName()] = edit->text();
-    for (const QAbstractButton* button : page->findChildren<QAbstractButton*>())
-        if (button->isCheckable())
-            state[button->objectName()] = button->isChecked();
-    return state;
-}
-
 QString MakeButtonResult(QPushButton* makeButton) {
     QString shown;
     test::WhenModalShown([&shown](QWidget& window) {
@@ -58,108 +47,76 @@ private slots:
     }
 
     void controls_data() {
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QRect>("geometry"); // a label's size is that of its caption
-        QTest::addColumn<QString>("caption");
-        const auto row = [](const char* name, const char* parent, const char* kind, QRect geometry,
-                            const char* caption = "") {
-            QTest::newRow(name) << QString(parent) << QString(kind) << geometry << QString(caption);
-        };
-        row("PageControl1", "MainForm", "QTabWidget", {0, 0, 499, 567});
-        row("Button3", "MainForm", "QPushButton", {330, 1, 81, 17}, "Help");
-        row("Button4", "MainForm", "QPushButton", {416, 1, 81, 17}, "Exit");
+        test::AddControlColumns();
+        test::AddControlRow("PageControl1", "MainForm", "QTabWidget", {0, 0, 499, 567});
+        test::AddControlRow("Button3", "MainForm", "QPushButton", {330, 1, 81, 17}, "Help");
+        test::AddControlRow("Button4", "MainForm", "QPushButton", {416, 1, 81, 17}, "Exit");
 
-        row("Email", "TabSheet1", "QLineEdit", {116, 8, 265, 21});
-        row("GroupBox1", "TabSheet1", "QGroupBox", {6, 32, 485, 73}, "Item Details");
-        row("GroupBox2", "TabSheet1", "QGroupBox", {6, 108, 485, 89}, "Return URLs");
-        row("GroupBox3", "TabSheet1", "QGroupBox", {6, 204, 485, 185}, "Website Button");
-        row("GroupBox4", "TabSheet1", "QGroupBox", {6, 392, 485, 121}, "Other");
-        row("Encrypt", "TabSheet1", "QCheckBox", {12, 516, 121, 17}, "Encrypt Code");
-        row("MakeButton", "TabSheet1", "QPushButton", {104, 516, 81, 21}, "Make Button");
-        row("ClearButton", "TabSheet1", "QPushButton", {188, 516, 53, 21}, "Clear");
-        row("SaveButton", "TabSheet1", "QPushButton", {388, 8, 45, 21}, "Save");
-        row("LoadButton", "TabSheet1", "QPushButton", {444, 8, 45, 21}, "Load");
-        row("Button13", "TabSheet1", "QPushButton", {248, 516, 113, 21}, "Get Resale Rights!");
-        row("Label1", "TabSheet1", "QLabel", {8, 12, 0, 0}, "PayPal Email Address:");
+        test::AddControlRow("Email", "TabSheet1", "QLineEdit", {116, 8, 265, 21});
+        test::AddControlRow("GroupBox1", "TabSheet1", "QGroupBox", {6, 32, 485, 73}, "Item Details");
+        test::AddControlRow("GroupBox2", "TabSheet1", "QGroupBox", {6, 108, 485, 89}, "Return URLs");
+        test::AddControlRow("GroupBox3", "TabSheet1", "QGroupBox", {6, 204, 485, 185}, "Website Button");
+        test::AddControlRow("GroupBox4", "TabSheet1", "QGroupBox", {6, 392, 485, 121}, "Other");
+        test::AddControlRow("Encrypt", "TabSheet1", "QCheckBox", {12, 516, 121, 17}, "Encrypt Code");
+        test::AddControlRow("MakeButton", "TabSheet1", "QPushButton", {104, 516, 81, 21}, "Make Button");
+        test::AddControlRow("ClearButton", "TabSheet1", "QPushButton", {188, 516, 53, 21}, "Clear");
+        test::AddControlRow("SaveButton", "TabSheet1", "QPushButton", {388, 8, 45, 21}, "Save");
+        test::AddControlRow("LoadButton", "TabSheet1", "QPushButton", {444, 8, 45, 21}, "Load");
+        test::AddControlRow("Button13", "TabSheet1", "QPushButton", {248, 516, 113, 21},
+                            "Get Resale Rights!");
+        test::AddControlRow("Label1", "TabSheet1", "QLabel", {8, 12, 0, 0}, "PayPal Email Address:");
 
-        row("Name", "GroupBox1", "QLineEdit", {108, 20, 365, 21});
-        row("Number", "GroupBox1", "QLineEdit", {108, 44, 137, 21});
-        row("Price", "GroupBox1", "QLineEdit", {368, 44, 105, 21});
-        row("Label2", "GroupBox1", "QLabel", {8, 24, 0, 0}, "Item Name/Service:");
-        row("Label3", "GroupBox1", "QLabel", {8, 48, 0, 0}, "Item ID / Number:");
-        row("Label4", "GroupBox1", "QLabel", {252, 48, 0, 0}, "Price of Item / Service:");
+        test::AddControlRow("Name", "GroupBox1", "QLineEdit", {108, 20, 365, 21});
+        test::AddControlRow("Number", "GroupBox1", "QLineEdit", {108, 44, 137, 21});
+        test::AddControlRow("Price", "GroupBox1", "QLineEdit", {368, 44, 105, 21});
+        test::AddControlRow("Label2", "GroupBox1", "QLabel", {8, 24, 0, 0}, "Item Name/Service:");
+        test::AddControlRow("Label3", "GroupBox1", "QLabel", {8, 48, 0, 0}, "Item ID / Number:");
+        test::AddControlRow("Label4", "GroupBox1", "QLabel", {252, 48, 0, 0}, "Price of Item / Service:");
 
-        row("Success", "GroupBox2", "QLineEdit", {108, 36, 365, 21});
-        row("Cancelled", "GroupBox2", "QLineEdit", {108, 60, 365, 21});
-        row("Label5", "GroupBox2", "QLabel", {16, 20, 0, 0},
+        test::AddControlRow("Success", "GroupBox2", "QLineEdit", {108, 36, 365, 21});
+        test::AddControlRow("Cancelled", "GroupBox2", "QLineEdit", {108, 60, 365, 21});
+        test::AddControlRow(
+            "Label5", "GroupBox2", "QLabel", {16, 20, 0, 0},
             "These are the URLs where a customer is sent after a successful or cancelled purchase.");
-        row("Label6", "GroupBox2", "QLabel", {16, 40, 0, 0}, "Success URL:");
-        row("Label7", "GroupBox2", "QLabel", {16, 64, 0, 0}, "Cancelled URL:");
+        test::AddControlRow("Label6", "GroupBox2", "QLabel", {16, 40, 0, 0}, "Success URL:");
+        test::AddControlRow("Label7", "GroupBox2", "QLabel", {16, 64, 0, 0}, "Cancelled URL:");
 
-        row("RadioButton9", "GroupBox3", "QRadioButton", {16, 132, 417, 17},
-            "OR use your own image, Just enter the exact URL to any image on your website:");
-        row("RadioButton1", "GroupBox3", "QRadioButton", {16, 48, 13, 17});
-        row("OwnURL", "GroupBox3", "QLineEdit", {32, 152, 441, 21});
-        row("RadioButton2", "GroupBox3", "QRadioButton", {112, 48, 13, 17});
-        row("RadioButton3", "GroupBox3", "QRadioButton", {204, 48, 13, 17});
-        row("RadioButton4", "GroupBox3", "QRadioButton", {296, 48, 13, 17});
-        row("RadioButton5", "GroupBox3", "QRadioButton", {384, 48, 13, 17});
-        row("RadioButton7", "GroupBox3", "QRadioButton", {124, 96, 13, 17});
-        row("RadioButton8", "GroupBox3", "QRadioButton", {308, 96, 13, 17});
-        row("RadioButton6", "GroupBox3", "QRadioButton", {16, 96, 13, 17});
-        row("Label11", "GroupBox3", "QLabel", {12, 20, 0, 0},
-            "Please select an image to use for your order button...");
-        row("Image1", "GroupBox3", "QLabel", {32, 44, 68, 23});
-        row("Image3", "GroupBox3", "QLabel", {128, 40, 62, 31});
-        row("Image4", "GroupBox3", "QLabel", {220, 40, 62, 31});
-        row("Image5", "GroupBox3", "QLabel", {312, 40, 62, 31});
-        row("Image6", "GroupBox3", "QLabel", {400, 44, 72, 23});
-        row("Image2", "GroupBox3", "QLabel", {32, 80, 73, 44});
-        row("Image7", "GroupBox3", "QLabel", {140, 76, 150, 52});
-        row("Image8", "GroupBox3", "QLabel", {324, 76, 150, 52});
+        test::AddControlRow("RadioButton9", "GroupBox3", "QRadioButton", {16, 132, 417, 17},
+                            "OR use your own image, Just enter the exact URL to any image on your website:");
+        test::AddControlRow("RadioButton1", "GroupBox3", "QRadioButton", {16, 48, 13, 17});
+        test::AddControlRow("OwnURL", "GroupBox3", "QLineEdit", {32, 152, 441, 21});
+        test::AddControlRow("RadioButton2", "GroupBox3", "QRadioButton", {112, 48, 13, 17});
+        test::AddControlRow("RadioButton3", "GroupBox3", "QRadioButton", {204, 48, 13, 17});
+        test::AddControlRow("RadioButton4", "GroupBox3", "QRadioButton", {296, 48, 13, 17});
+        test::AddControlRow("RadioButton5", "GroupBox3", "QRadioButton", {384, 48, 13, 17});
+        test::AddControlRow("RadioButton7", "GroupBox3", "QRadioButton", {124, 96, 13, 17});
+        test::AddControlRow("RadioButton8", "GroupBox3", "QRadioButton", {308, 96, 13, 17});
+        test::AddControlRow("RadioButton6", "GroupBox3", "QRadioButton", {16, 96, 13, 17});
+        test::AddControlRow("Label11", "GroupBox3", "QLabel", {12, 20, 0, 0},
+                            "Please select an image to use for your order button...");
+        test::AddControlRow("Image1", "GroupBox3", "QLabel", {32, 44, 68, 23});
+        test::AddControlRow("Image3", "GroupBox3", "QLabel", {128, 40, 62, 31});
+        test::AddControlRow("Image4", "GroupBox3", "QLabel", {220, 40, 62, 31});
+        test::AddControlRow("Image5", "GroupBox3", "QLabel", {312, 40, 62, 31});
+        test::AddControlRow("Image6", "GroupBox3", "QLabel", {400, 44, 72, 23});
+        test::AddControlRow("Image2", "GroupBox3", "QLabel", {32, 80, 73, 44});
+        test::AddControlRow("Image7", "GroupBox3", "QLabel", {140, 76, 150, 52});
+        test::AddControlRow("Image8", "GroupBox3", "QLabel", {324, 76, 150, 52});
 
-        row("Shipping", "GroupBox4", "QCheckBox", {8, 16, 249, 17},
-            "Collect shipping details from the buyers");
-        row("Multiple", "GroupBox4", "QCheckBox", {8, 32, 277, 17},
-            "Allow buyers to purchase more than one of this item");
-        row("IncludeNote", "GroupBox4", "QCheckBox", {8, 48, 257, 17},
-            "Allow buyer to include a note with their purchase");
-        row("White", "GroupBox4", "QRadioButton", {8, 84, 117, 21}, "White Background");
-        row("Black", "GroupBox4", "QRadioButton", {8, 100, 133, 17}, "Black Background");
-        row("NoteTitle", "GroupBox4", "QLineEdit", {304, 44, 105, 21});
-        row("Label9", "GroupBox4", "QLabel", {268, 48, 0, 0}, "Title:");
-        row("Label10", "GroupBox4", "QLabel", {8, 68, 0, 0}, "Order Page Color...");
+        test::AddControlRow("Shipping", "GroupBox4", "QCheckBox", {8, 16, 249, 17},
+                            "Collect shipping details from the buyers");
+        test::AddControlRow("Multiple", "GroupBox4", "QCheckBox", {8, 32, 277, 17},
+                            "Allow buyers to purchase more than one of this item");
+        test::AddControlRow("IncludeNote", "GroupBox4", "QCheckBox", {8, 48, 257, 17},
+                            "Allow buyer to include a note with their purchase");
+        test::AddControlRow("White", "GroupBox4", "QRadioButton", {8, 84, 117, 21}, "White Background");
+        test::AddControlRow("Black", "GroupBox4", "QRadioButton", {8, 100, 133, 17}, "Black Background");
+        test::AddControlRow("NoteTitle", "GroupBox4", "QLineEdit", {304, 44, 105, 21});
+        test::AddControlRow("Label9", "GroupBox4", "QLabel", {268, 48, 0, 0}, "Title:");
+        test::AddControlRow("Label10", "GroupBox4", "QLabel", {8, 68, 0, 0}, "Order Page Color...");
     }
 
-    void controls() {
-        QFETCH(QString, parent);
-        QFETCH(QString, kind);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, caption);
-        const QString name = QString::fromLatin1(QTest::currentDataTag());
-        QWidget* control = MainForm->findChild<QWidget*>(name);
-        QVERIFY2(control != nullptr, qPrintable(name));
-        QCOMPARE(control->parentWidget()->objectName(), parent);
-        QCOMPARE(control->metaObject()->className(), kind);
-        QCOMPARE(control->pos(), geometry.topLeft());
-        if (auto* label = qobject_cast<QLabel*>(control); label && !caption.isEmpty()) {
-            QCOMPARE(label->text(), caption);
-            QCOMPARE(label->size(), label->sizeHint()); // sized to its caption
-            return;
-        }
-        QCOMPARE(control->size(), geometry.size());
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            QCOMPARE(button->text(), caption);
-            // Push buttons ask for a minimum width beyond their caption's; the caption itself must fit.
-            const int needed = qobject_cast<QPushButton*>(button)
-                                   ? button->fontMetrics().horizontalAdvance(caption) + 8
-                                   : button->sizeHint().width();
-            QVERIFY2(needed <= geometry.width(), "the caption does not fit");
-        } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
-            QCOMPARE(box->title(), caption);
-        }
-    }
+    void controls() { test::CheckControl(MainForm); }
 
     void mainWindow() {
         QCOMPARE(MainForm->windowTitle(), QString("Halloran's Corvane Generator"));
@@ -185,8 +142,11 @@ private slots:
                     "Multiple IncludeNote White Black NoteTitle Encrypt MakeButton ClearButton SaveButton "
                     "LoadButton Button13")
                 .split(' '));
-        QCOMPARE(MainForm->Button13->nextInFocusChain(), MainForm->Button3);
-        QCOMPARE(MainForm->Button3->nextInFocusChain(), MainForm->Button4);
+        // The pages one after the other (those hidden are passed over), then "Help" and "Exit".
+        QCOMPARE(test::NextInTabOrder(MainForm->Button13), MainForm->Edit1);
+        QCOMPARE(test::NextInTabOrder(MainForm->Button15), MainForm->Edit4);
+        QCOMPARE(test::NextInTabOrder(MainForm->Button12), MainForm->Button3);
+        QCOMPARE(test::NextInTabOrder(MainForm->Button3), MainForm->Button4);
     }
 
     void makeButtonOnTheUntouchedPage() {
@@ -252,7 +212,7 @@ private slots:
     }
 
     void clearRestoresTheInitialState() {
-        const QMap<QString, QVariant> initial = PageState(MainForm->TabSheet1);
+        const QMap<QString, QVariant> initial = test::PageState(MainForm->TabSheet1);
         QCOMPARE(MainForm->ReadSingleItemPage(), SingleItemButton{});
         for (QLineEdit* edit : MainForm->TabSheet1->findChildren<QLineEdit*>())
             edit->setText("changed");
@@ -260,9 +220,9 @@ private slots:
             box->setChecked(true);
         MainForm->findChild<QRadioButton*>("RadioButton7")->setChecked(true);
         MainForm->Black->setChecked(true);
-        QVERIFY(PageState(MainForm->TabSheet1) != initial);
+        QVERIFY(test::PageState(MainForm->TabSheet1) != initial);
         MainForm->ClearButton->click();
-        QCOMPARE(PageState(MainForm->TabSheet1), initial);
+        QCOMPARE(test::PageState(MainForm->TabSheet1), initial);
     }
 
     void enterPressesTheDefaultOrTheFocusedButton_data() {

@@ -4,10 +4,17 @@
 #include "ui/Look.h"
 #include "ui/Program.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 namespace corvane::test {
 
@@ -64,6 +71,60 @@ void WhenModalShown(std::function<void(QWidget&)> action) {
     timer->start();
 }
 
+void AddControlColumns() {
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+}
+
+void AddControlRow(const char* name, const char* parent, const char* kind, QRect geometry,
+                   const char* caption) {
+    QTest::newRow(name) << QString::fromLatin1(parent) << QString::fromLatin1(kind) << geometry
+                        << QString::fromLatin1(caption);
+}
+
+void CheckControl(const QWidget* window) {
+    QFETCH(QString, parent);
+    QFETCH(QString, kind);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const QWidget* control = window->findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    QCOMPARE(control->parentWidget()->objectName(), parent);
+    QCOMPARE(control->metaObject()->className(), kind);
+    QCOMPARE(control->pos(), geometry.topLeft());
+    if (auto* label = qobject_cast<const QLabel*>(control); label && !caption.isEmpty()) {
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->size(), label->sizeHint()); // sized to its caption
+        return;
+    }
+    QCOMPARE(control->size(), geometry.size());
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QCOMPARE(button->text(), caption);
+        // Push buttons ask for a minimum width beyond their caption's; the caption itself must fit.
+        const int needed = qobject_cast<const QPushButton*>(button)
+                               ? button->fontMetrics().horizontalAdvance(caption) + 8
+                               : button->sizeHint().width();
+        QVERIFY2(needed <= geometry.width(), "the caption does not fit");
+    } else if (auto* box = qobject_cast<const QGroupBox*>(control)) {
+        QCOMPARE(box->title(), caption);
+    }
+}
+
+QMap<QString, QVariant> PageState(const QWidget* page) {
+    QMap<QString, QVariant> state;
+    for (const QLineEdit* edit : page->findChildren<QLineEdit*>())
+        state[edit->objectName()] = edit->text();
+    for (const QAbstractButton* button : page->findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            state[button->objectName()] = button->isChecked();
+    for (const QComboBox* list : page->findChildren<QComboBox*>())
+        state[list->objectName()] = list->currentIndex();
+    return state;
+}
+
 QStringList FocusChainNames(QWidget* first, QWidget* scope) {
     QStringList names;
     QWidget* widget = first;
@@ -73,6 +134,13 @@ QStringList FocusChainNames(QWidget* first, QWidget* scope) {
         widget = widget->nextInFocusChain();
     } while (widget != first);
     return names;
+}
+
+QWidget* NextInTabOrder(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
 }
 
 } // namespace corvane::test

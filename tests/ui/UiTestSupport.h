@@ -5,10 +5,12 @@
 
 #include "ui/Dialogs.h"
 
+#include <QMap>
 #include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QVariant>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -57,8 +59,23 @@ public:
 // Returns at once; the caller then does what opens the window.
 void WhenModalShown(std::function<void(QWidget&)> action);
 
+// Rows of a control table for QtTest: the control's name is the row's name. A label's geometry gives only
+// its place: labels size themselves to their caption.
+void AddControlColumns();
+void AddControlRow(const char* name, const char* parent, const char* kind, QRect geometry,
+                   const char* caption = "");
+// Checks the control of the current row within `window`: parent, kind, place and size, caption, and that
+// the caption fits.
+void CheckControl(const QWidget* window);
+
+// Every text, tick and list selection of a page, by control name, to compare whole states.
+QMap<QString, QVariant> PageState(const QWidget* page);
+
 // The widgets from `first` on in the keyboard focus chain, up to `first` again, that can take focus by Tab
 // and lie within `scope`, by their object names.
 QStringList FocusChainNames(QWidget* first, QWidget* scope);
+
+// The next widget after `widget` in the focus chain that takes focus by Tab, visible or not.
+QWidget* NextInTabOrder(QWidget* widget);
 
 } // namespace corvane::test
