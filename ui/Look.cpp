@@ -8,7 +8,6 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <memory>
 
 namespace corvane::ui {
 
@@ -80,12 +79,13 @@ public:
             pixmap.setDevicePixelRatio(painter->device()->devicePixelRatio());
             pixmap.fill(Qt::transparent);
             QPainter cachePainter(&pixmap);
-            std::unique_ptr<QStyleOption> copy(
-                option->type == QStyleOption::SO_Button
-                    ? new QStyleOptionButton(*qstyleoption_cast<const QStyleOptionButton*>(option))
-                    : new QStyleOption(*option));
-            copy->rect = QRect(QPoint(0, 0), option->rect.size());
-            QProxyStyle::drawPrimitive(element, copy.get(), &cachePainter, widget);
+            // The indicators are drawn from the basic option alone; a plain copy, typed as such, keeps
+            // any style from reading it as a larger one.
+            QStyleOption copy = *option;
+            copy.type = QStyleOption::SO_Default;
+            copy.version = QStyleOption::Version;
+            copy.rect = QRect(QPoint(0, 0), option->rect.size());
+            QProxyStyle::drawPrimitive(element, &copy, &cachePainter, widget);
             cachePainter.end();
             QPixmapCache::insert(key, pixmap);
         }
