@@ -37,8 +37,8 @@ std::string_view ButtonFileLines::Line(std::size_t number) const {
     return std::string_view(content_).substr(offset, length);
 }
 
-ButtonFileLines ReadButtonFile(const std::string& path) {
-    std::optional<std::string> content = platform::ReadWholeFile(path);
+ButtonFileLines ReadButtonFile(const std::string& path, std::size_t maxBytes) {
+    std::optional<std::string> content = platform::ReadWholeFile(path, maxBytes);
     if (!content)
         throw FileError::CannotOpen(path);
     return ButtonFileLines::FromBytes(std::move(*content));

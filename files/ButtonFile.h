@@ -8,7 +8,9 @@
 #include "generate/SingleItem.h"
 #include "generate/Subscription.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,8 +38,10 @@ private:
 
 enum class ButtonKind { SingleItem, Subscription, Cart };
 
-// Reads the file at `path` whole. Throws FileError "Cannot open file PATH" when it cannot be read.
-ButtonFileLines ReadButtonFile(const std::string& path);
+// Reads the file at `path` whole. Throws FileError "Cannot open file PATH" when it cannot be read, is no
+// regular file, or holds more than `maxBytes`.
+ButtonFileLines ReadButtonFile(const std::string& path,
+                               std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Subscription when line 1 is exactly ".subscription", cart when it is exactly ".cart", else single item.
 ButtonKind ButtonFileKind(const ButtonFileLines& lines);

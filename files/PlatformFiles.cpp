@@ -1,5 +1,6 @@
 #include "files/PlatformFiles.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -7,6 +8,12 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#ifndef NOMINMAX
+#define NOMINMAX // keeps std::min and std::max usable after windows.h
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #else
 #include <cerrno>
@@ -19,21 +26,33 @@
 
 namespace corvane::platform {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
+#ifdef _WIN32
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0)
+        return std::nullopt;
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { _close(fd); }
+    } closer{fd};
+    struct _stat64 status {};
+    if (_fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG ||
+        static_cast<unsigned long long>(status.st_size) > maxBytes)
         return std::nullopt;
     std::string content;
+    content.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        content.append(buffer, got);
-    if (std::ferror(file.get()))
+    int got;
+    while ((got = _read(fd, buffer, sizeof buffer)) > 0) {
+        content.append(buffer, static_cast<std::size_t>(got));
+        if (content.size() > maxBytes)
+            return std::nullopt;
+    }
+    if (got < 0)
         return std::nullopt;
     return content;
 }
-
-#ifdef _WIN32
 
 PathKind Inspect(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -53,20 +72,26 @@ std::string ResolveLinks(const std::string& path) {
     return path;
 }
 
+namespace {
+// Bytes unchanged, and _O_NOINHERIT as O_CLOEXEC elsewhere: a program started meanwhile must not keep the
+// file open.
+constexpr int OutputFlags = _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT;
+} // namespace
+
 OutputFile::~OutputFile() {
     if (fd_ >= 0)
         _close(fd_);
 }
 
 bool OutputFile::CreateNew(const std::string& path) {
-    fd_ = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    fd_ = _open(path.c_str(), OutputFlags | _O_EXCL, _S_IREAD | _S_IWRITE);
     return fd_ >= 0;
 }
 
 bool OutputFile::CreateOrTruncate(const std::string& path) {
     if (IsSymbolicLink(path))
         return false;
-    fd_ = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+    fd_ = _open(path.c_str(), OutputFlags | _O_TRUNC, _S_IREAD | _S_IWRITE);
     return fd_ >= 0;
 }
 
@@ -107,6 +132,36 @@ void UseBinaryStandardOutput() {
 }
 
 #else
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    // Non-blocking, so that opening a pipe that nobody writes to returns at once.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { close(fd); }
+    } closer{fd};
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > maxBytes)
+        return std::nullopt;
+    std::string content;
+    content.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return content;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        content.append(buffer, static_cast<std::size_t>(got));
+        if (content.size() > maxBytes) // it grew while being read
+            return std::nullopt;
+    }
+}
 
 PathKind Inspect(const std::string& path) {
     struct stat status {};

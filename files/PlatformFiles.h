@@ -3,14 +3,19 @@
 // The few file operations that the standard library does not offer in the form needed here. Paths are
 // byte strings in the system's 8-bit encoding, passed to the system unchanged.
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace corvane::platform {
 
-// The whole content of the file at `path`; nothing when it cannot be opened or read (a folder included).
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The whole content of the regular file at `path`; nothing when it cannot be opened or read, when it is
+// no regular file (a folder, a pipe or a device, which could block or never end), or when it holds more
+// than `maxBytes`.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // What stands at a path, symbolic links followed.
 enum class PathKind { Missing, WritableFile, ReadOnlyFile, NotAFile };

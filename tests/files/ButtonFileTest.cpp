@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace corvane {
 namespace {
 
@@ -307,6 +311,48 @@ TEST(Failures, MissingFileOrFolderCannotBeOpened) {
             EXPECT_EQ(std::string(error.what()), "Cannot open file " + path);
         }
     }
+}
+
+#ifndef _WIN32
+// Only regular files are read: a pipe nobody writes to would block, a device might never end.
+TEST(Failures, PipesAndDevicesCannotBeOpened) {
+    TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    for (const std::string& path : {folder / "pipe", std::string("/dev/zero"), std::string("/dev/null")}) {
+        try {
+            ReadButtonFile(path);
+            ADD_FAILURE() << "read " << path;
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()), "Cannot open file " + path);
+        }
+    }
+}
+#endif
+
+// Bytes of every value, NULs and lone line ends included, read without failing.
+TEST(Failures, BinaryContentReadsByTheRules) {
+    std::string bytes;
+    for (int i = 1; i < 256; ++i)
+        bytes += static_cast<char>(i);
+    bytes += '\0';
+    bytes += "never read";
+    const ButtonFileLines lines = ButtonFileLines::FromBytes(bytes);
+    EXPECT_EQ(lines.Count(), 3u); // a LF, then a CR alone, then the rest up to the NUL
+    EXPECT_EQ(lines.Line(1), std::string_view("\x01\x02\x03\x04\x05\x06\x07\x08\x09", 9));
+    EXPECT_EQ(lines.Line(2), std::string_view("\x0b\x0c", 2));
+    EXPECT_EQ(lines.Line(3).size(), 242u);
+    EXPECT_EQ(lines.Line(3).back(), '\xff');
+    EXPECT_EQ(DecodeSingleItem(lines).Email, lines.Line(1));
+}
+
+// 100 MB read and decoded, in one piece.
+TEST(Failures, HugeFileIsReadWhole) {
+    TempFolder folder;
+    const std::string name(100u << 20, 'n');
+    folder.Put("huge.crv", "me@example.com\r\n" + name + "\r\n");
+    const SingleItemButton button = DecodeSingleItem(ReadButtonFile(folder / "huge.crv"));
+    EXPECT_EQ(button.Email, "me@example.com");
+    EXPECT_EQ(button.Name.size(), name.size());
 }
 
 struct ErrorTextCase {

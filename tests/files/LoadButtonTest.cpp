@@ -59,5 +59,22 @@ TEST(LoadButton, MissingFile) {
     EXPECT_THROW(LoadButtonFile<CartButton>(folder / "missing.crv"), FileError);
 }
 
+// A page takes no file over 4 MiB: an edit box would take minutes over a value that long.
+TEST(LoadButton, FilesTooLargeForAPageCannotBeOpened) {
+    test::TempFolder folder;
+    folder.Put("large.crv", std::string(LargestPageFile, 'x'));
+    EXPECT_EQ(std::get<SingleItemButton>(LoadButtonFile<SingleItemButton>(folder / "large.crv")).Email.size(),
+              LargestPageFile);
+    folder.Put("larger.crv", std::string(LargestPageFile + 1, 'x'));
+    try {
+        LoadButtonFile<SingleItemButton>(folder / "larger.crv");
+        ADD_FAILURE();
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file " + (folder / "larger.crv"));
+    }
+    // The file layer itself has no limit.
+    EXPECT_EQ(ReadButtonFile(folder / "larger.crv").Line(1).size(), LargestPageFile + 1);
+}
+
 } // namespace
 } // namespace corvane
