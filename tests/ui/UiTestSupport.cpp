@@ -27,6 +27,8 @@ std::optional<QString> RecordingDialogs::FileName(QWidget*, ui::FileDialogKind, 
     const QString answer = fileNameAnswers.isEmpty() ? QString() : fileNameAnswers.takeFirst();
     if (answer.isEmpty())
         return std::nullopt;
+    if (whenFileChosen)
+        whenFileChosen(answer);
     return answer;
 }
 

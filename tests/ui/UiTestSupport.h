@@ -40,6 +40,7 @@ public:
     std::vector<InputBoxRequest> inputBoxes;
     std::vector<QString> fileDialogInitialNames;
     QStringList fileNameAnswers; // in turn; an empty one, or none left: the user cancels
+    std::function<void(const QString&)> whenFileChosen; // runs as the dialog closes on a name
 };
 
 // The program's windows, the classic look, a private TMPDIR, and the stand-ins, for one test class.
