@@ -7,13 +7,7 @@ namespace corvane {
 std::string GenerateCartCode(const CartButton& button) {
     return form::BuildForm([&](auto& out) {
         form::FormOpening(out, "target=\"paypal\" ", "_cart");
-        form::HiddenInput(out, "business", button.Email);
-        form::HiddenInput(out, "item_name", button.Name);
-        form::HiddenInput(out, "item_number", button.Number);
-        form::HiddenInput(out, "amount", button.Price);
-        out.Literal(" "); // the amount input alone is followed by a blank
-        form::HiddenInput(out, "return", button.Success);
-        form::HiddenInput(out, "cancel_return", button.Cancelled);
+        form::ItemInputs(out, button);
         form::PictureInput(out, CartPictures, button.ImageChoice, button.OwnURL);
         form::HiddenInput(out, "no_shipping", button.Shipping ? "0" : "1");
         form::HiddenInput(out, "cn", button.IncludeNote ? std::string_view(button.NoteTitle) : "");

@@ -86,6 +86,18 @@ template <typename Sink> void HiddenInput(Sink& out, std::string_view name, std:
     out.Literal("\">");
 }
 
+// The item's inputs, which the single-item and cart forms share in this order. The amount input alone is
+// followed by a blank.
+template <typename Sink, typename Button> void ItemInputs(Sink& out, const Button& button) {
+    HiddenInput(out, "business", button.Email);
+    HiddenInput(out, "item_name", button.Name);
+    HiddenInput(out, "item_number", button.Number);
+    HiddenInput(out, "amount", button.Price);
+    out.Literal(" ");
+    HiddenInput(out, "return", button.Success);
+    HiddenInput(out, "cancel_return", button.Cancelled);
+}
+
 template <typename Sink>
 void PictureInput(Sink& out, const PictureTable& pictures, int choice, std::string_view ownUrl) {
     out.Literal("<input type=\"image\" src=\"");
