@@ -25,17 +25,6 @@ using namespace corvane::ui;
 
 namespace {
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -88,7 +77,7 @@ private slots:
         if (name == "a folder") {
             QVERIFY(QDir().mkpath(path));
         } else if (name == "huge.crv") {
-            WriteFile(path, "me@example.com\r\n" + QByteArray(100 << 20, 'n') + "\r\n");
+            test::WriteFile(path, "me@example.com\r\n" + QByteArray(100 << 20, 'n') + "\r\n");
         } else {
 #ifndef Q_OS_WIN
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -110,7 +99,7 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < 1 << 16; ++i)
             bytes += static_cast<char>((i * 7919 + 13) % 256 == 0 ? 1 : (i * 7919 + 13) % 256);
-        WriteFile(folder + "/binary.crv", bytes);
+        test::WriteFile(folder + "/binary.crv", bytes);
         PressWithFile(MainForm->LoadButton, folder + "/binary.crv");
         QVERIFY(fixture->dialogs.messages.empty());
         QVERIFY(MainForm->Email->text() != "kept@example.com");
@@ -122,7 +111,7 @@ private slots:
 
     void fileVanishingBetweenDialogAndRead() {
         const QString path = folder + "/vanishing.crv";
-        WriteFile(path, ".cart\r\n");
+        test::WriteFile(path, ".cart\r\n");
         fixture->dialogs.whenFileChosen = [](const QString& chosen) { QFile::remove(chosen); };
         PressWithFile(MainForm->LoadButton, path);
         QCOMPARE(OnlyMessage(), "Cannot open file " + Native(path) + ".");
@@ -133,11 +122,11 @@ private slots:
         const QString here = folder + "/read-only file";
         QVERIFY(QDir().mkpath(here));
         const QString path = here + "/locked.crv";
-        WriteFile(path, "old\r\n");
+        test::WriteFile(path, "old\r\n");
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
         PressWithFile(MainForm->SaveButton, path);
         QCOMPARE(OnlyMessage(), "Cannot create file " + Native(path) + ".");
-        QCOMPARE(FileBytes(path), QByteArray("old\r\n"));
+        QCOMPARE(test::FileBytes(path), QByteArray("old\r\n"));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(QDir(here).entryList(QDir::Files | QDir::Hidden), QStringList({"locked.crv"}));
     }
@@ -165,7 +154,7 @@ private slots:
         const QString here = folder + "/full disk";
         QVERIFY(QDir().mkpath(here));
         const QString path = here + "/full.crv";
-        WriteFile(path, "old\r\n");
+        test::WriteFile(path, "old\r\n");
         MainForm->Name->setText(QString(20000, 'n'));
         // Past the limit the system refuses writes as on a full disk.
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -178,7 +167,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(OnlyMessage(), QString("Stream write error."));
-        QCOMPARE(FileBytes(path), QByteArray("old\r\n"));
+        QCOMPARE(test::FileBytes(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(here).entryList(QDir::Files | QDir::Hidden), QStringList({"full.crv"}));
 #endif
     }
@@ -190,7 +179,7 @@ private slots:
 #else
         const QByteArray previous = qgetenv("TMPDIR");
         const QString notAFolder = folder + "/not a folder";
-        WriteFile(notAFolder, "x");
+        test::WriteFile(notAFolder, "x");
         qputenv("TMPDIR", QFile::encodeName(notAFolder));
         ResultForm->ResultBox->setPlainText("<form></form>");
         ResultForm->show();
@@ -200,7 +189,7 @@ private slots:
         qputenv("TMPDIR", previous);
         QCOMPARE(OnlyMessage(), "Cannot create file " + Native(notAFolder + "/paypal.html") + ".");
         QVERIFY(fixture->openedUrls.empty());
-        QCOMPARE(FileBytes(notAFolder), QByteArray("x"));
+        QCOMPARE(test::FileBytes(notAFolder), QByteArray("x"));
 #endif
     }
 };

@@ -19,13 +19,6 @@ class CartPageTest : public QObject {
 
     std::unique_ptr<test::UiFixture> fixture;
 
-    QString ShownCode() {
-        QString shown;
-        test::WhenModalShown([&shown](QWidget&) { shown = ResultForm->ResultBox->toPlainText(); });
-        MainForm->Button9->click();
-        return shown;
-    }
-
 private slots:
     void initTestCase() {
         fixture = std::make_unique<test::UiFixture>();
@@ -106,7 +99,7 @@ private slots:
 
     void makeButtonOnTheUntouchedPage() {
         QCOMPARE(MainForm->ReadCartPage(), CartButton{});
-        QCOMPARE(ShownCode(), QString::fromLatin1(GenerateCartCode({})));
+        QCOMPARE(test::ShownCode(MainForm->Button9), QString::fromLatin1(GenerateCartCode({})));
     }
 
     void picturesByNumber() {

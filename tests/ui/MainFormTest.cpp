@@ -19,20 +19,6 @@
 using namespace corvane;
 using namespace corvane::ui;
 
-namespace {
-
-QString MakeButtonResult(QPushButton* makeButton) {
-    QString shown;
-    test::WhenModalShown([&shown](QWidget& window) {
-        if (&window == ResultForm)
-            shown = ResultForm->ResultBox->toPlainText();
-    });
-    makeButton->click();
-    return shown;
-}
-
-} // namespace
-
 class MainFormTest : public QObject {
     Q_OBJECT
 
@@ -150,14 +136,14 @@ private slots:
     }
 
     void makeButtonOnTheUntouchedPage() {
-        QCOMPARE(MakeButtonResult(MainForm->MakeButton), QString::fromLatin1(GenerateSingleItemCode({})));
+        QCOMPARE(test::ShownCode(MainForm->MakeButton), QString::fromLatin1(GenerateSingleItemCode({})));
     }
 
     void makeButtonScrambles() {
         MainForm->Encrypt->setChecked(true);
         FillerGenerator expectedState = ProcessFillerGenerator();
         const std::string expected = EncryptCode(GenerateSingleItemCode({}), expectedState);
-        QCOMPARE(MakeButtonResult(MainForm->MakeButton), QString::fromLatin1(expected));
+        QCOMPARE(test::ShownCode(MainForm->MakeButton), QString::fromLatin1(expected));
         QCOMPARE(ProcessFillerGenerator().Seed(), expectedState.Seed()); // one state for the whole program
         QVERIFY(MainForm->Encrypt->isChecked());
     }

@@ -17,11 +17,6 @@ namespace {
 const QString Code =
     QStringLiteral("<form action=\"x\">") + QString(600, QLatin1Char('v')) + QStringLiteral("\xe9</form>");
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 } // namespace
 
 class ResultFormTest : public QObject {
@@ -86,7 +81,7 @@ private slots:
         const QString path = TResultForm::GetTempFile();
         QCOMPARE(path, fixture->temporaryFolder.path() + "/paypal.html");
         ResultForm->Button2->click();
-        QCOMPARE(FileBytes(path), Code.toLocal8Bit());
+        QCOMPARE(test::FileBytes(path), Code.toLocal8Bit());
         ResultForm->Button2->click();
         QCOMPARE(fixture->openedUrls, std::vector<QUrl>(2, QUrl::fromLocalFile(path)));
         QVERIFY(ResultForm->isVisible());
@@ -131,7 +126,7 @@ private slots:
         file.close();
         QVERIFY(QFile::link(victim, TResultForm::GetTempFile()));
         ResultForm->Button2->click();
-        QCOMPARE(FileBytes(victim), QByteArray("keep me"));
+        QCOMPARE(test::FileBytes(victim), QByteArray("keep me"));
         QCOMPARE(fixture->dialogs.messages.size(), 1u);
         QVERIFY(fixture->dialogs.messages[0].text.startsWith("Cannot create file "));
         QVERIFY(fixture->openedUrls.empty());

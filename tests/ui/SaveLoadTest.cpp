@@ -25,17 +25,6 @@ constexpr const char* SubscriptionNotice =
 constexpr const char* CartNotice =
     "This file appears to be a shopping cart button.  Please load it in the shopping cart generator.";
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // A page of the main window with its Save and Load buttons and Clear.
 struct Page {
     QWidget* sheet;
@@ -113,14 +102,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString path = PathOf(page + ".crv");
         PressWithFile(PageNamed(page).save, path);
-        QCOMPARE(FileBytes(path), bytes);
+        QCOMPARE(test::FileBytes(path), bytes);
         QVERIFY(fixture->dialogs.messages.empty());
     }
 
     void subscriptionAfterClearSavesNoUnits() {
         MainForm->Button6->click();
         PressWithFile(MainForm->Button1, PathOf("cleared.crv"));
-        QCOMPARE(FileBytes(PathOf("cleared.crv")),
+        QCOMPARE(test::FileBytes(PathOf("cleared.crv")),
                  QByteArray(".subscription\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n\r\n\r\n-1\r\n\r\n\r\n-"
                             "1\r\n0\r\n\r\n1\r\n\r\n\r\n1\r\n\r\n0\r\n"));
     }
@@ -183,7 +172,7 @@ private slots:
     }
 
     void emptyFileOnTheSingleItemPage() {
-        WriteFile(PathOf("empty.crv"), QByteArray());
+        test::WriteFile(PathOf("empty.crv"), QByteArray());
         ChangeEveryControl(MainForm->TabSheet1);
         MainForm->findChild<QRadioButton*>("RadioButton7")->setChecked(true);
         PressWithFile(MainForm->LoadButton, PathOf("empty.crv"));

@@ -17,17 +17,6 @@
 using namespace corvane;
 using namespace corvane::ui;
 
-namespace {
-
-QString ShownCode(QPushButton* makeButton) {
-    QString shown;
-    test::WhenModalShown([&shown](QWidget&) { shown = ResultForm->ResultBox->toPlainText(); });
-    makeButton->click();
-    return shown;
-}
-
-} // namespace
-
 class SubscriptionPageTest : public QObject {
     Q_OBJECT
 
@@ -161,14 +150,14 @@ private slots:
     void makeButtonAsItStartsAndAfterClear() {
         const QString expected = QString::fromLatin1(GenerateSubscriptionCode({}));
         QCOMPARE(MainForm->ReadSubscriptionPage(), SubscriptionButton{});
-        QCOMPARE(ShownCode(MainForm->Button5), expected);
+        QCOMPARE(test::ShownCode(MainForm->Button5), expected);
         MainForm->Button6->click();
         // The lists now have no entry selected, which gives the same empty codes.
         const SubscriptionButton cleared = MainForm->ReadSubscriptionPage();
         QCOMPARE(cleared.Trial1Unit, -1);
         QCOMPARE(cleared.Trial2Unit, -1);
         QCOMPARE(cleared.RegularUnit, -1);
-        QCOMPARE(ShownCode(MainForm->Button5), expected);
+        QCOMPARE(test::ShownCode(MainForm->Button5), expected);
     }
 
     void makeButtonScrambles() {
@@ -176,7 +165,7 @@ private slots:
         FillerGenerator expectedState = ProcessFillerGenerator();
         const std::string expected =
             EncryptCode(GenerateSubscriptionCode(MainForm->ReadSubscriptionPage()), expectedState);
-        QCOMPARE(ShownCode(MainForm->Button5), QString::fromLatin1(expected));
+        QCOMPARE(test::ShownCode(MainForm->Button5), QString::fromLatin1(expected));
         MainForm->Button6->click();
     }
 

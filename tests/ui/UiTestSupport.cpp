@@ -3,14 +3,17 @@
 #include "ui/Desktop.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
+#include "ui/Result.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -56,6 +59,27 @@ UiFixture::~UiFixture() {
     ui::SetDialogHandlerForTesting(nullptr);
     ui::SetShellOpenerForTesting({});
     ui::SetClipboardForTesting({});
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QString ShownCode(QPushButton* makeButton) {
+    QString shown;
+    WhenModalShown([&shown](QWidget& window) {
+        if (&window == ui::ResultForm)
+            shown = ui::ResultForm->ResultBox->toPlainText();
+    });
+    makeButton->click();
+    return shown;
 }
 
 void WhenModalShown(std::function<void(QWidget&)> action) {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QPushButton;
 class QWidget;
 
 namespace corvane::test {
@@ -55,6 +56,13 @@ public:
     QString clipboardText;
     QTemporaryDir temporaryFolder;
 };
+
+// The bytes of a file, "(missing)" when it cannot be read; and a file made of `bytes`.
+QByteArray FileBytes(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
+
+// Presses a page's "Make Button" and returns the code that the result window showed.
+QString ShownCode(QPushButton* makeButton);
 
 // Runs `action` as soon as a modal window shows (the result or help window), then closes that window.
 // Returns at once; the caller then does what opens the window.
