@@ -5,6 +5,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -17,35 +18,51 @@ namespace {
 using test::ReadBytes;
 using test::TempFolder;
 
-// The files of the three pages as they start, byte for byte.
-TEST(DefaultFiles, SingleItemPageAsItStarts) {
-    const std::string expected = "\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n0\r\n\r\n1\r\n0\r\n";
-    ASSERT_EQ(expected.size(), 34u);
+// The files of the three pages as they start, byte for byte, written to disk.
+struct DefaultFileCase {
+    const char* name;
+    std::function<void(const std::string&)> write;
+    std::string bytes;
+    friend void PrintTo(const DefaultFileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DefaultFileTest : public testing::TestWithParam<DefaultFileCase> {};
+
+TEST_P(DefaultFileTest, ByteForByte) {
     TempFolder folder;
-    WriteButtonFile(folder / "a.crv", SingleItemButton{});
-    EXPECT_EQ(ReadBytes(folder / "a.crv"), expected);
+    GetParam().write(folder / "button.crv");
+    EXPECT_EQ(ReadBytes(folder / "button.crv"), GetParam().bytes);
 }
 
-TEST(DefaultFiles, SubscriptionPageAsItStartsAndAfterClear) {
-    const std::string expected = ".subscription\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n0\r\n\r\n\r\n0\r\n0\r\n\r"
-                                 "\n1\r\n\r\n\r\n1\r\n\r\n0\r\n";
-    ASSERT_EQ(expected.size(), 62u);
-    TempFolder folder;
-    WriteButtonFile(folder / "s.crv", SubscriptionButton{});
-    EXPECT_EQ(ReadBytes(folder / "s.crv"), expected);
-
+SubscriptionButton ClearedSubscription() {
     SubscriptionButton cleared; // Clear leaves the unit lists with no entry selected
     cleared.Trial1Unit = cleared.Trial2Unit = cleared.RegularUnit = -1;
-    EXPECT_EQ(ButtonFileBytes(cleared), ".subscription\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n\r\n\r\n-1\r\n\r\n\r\n-"
-                                        "1\r\n0\r\n\r\n1\r\n\r\n\r\n1\r\n\r\n0\r\n");
+    return cleared;
 }
 
-TEST(DefaultFiles, CartPageAsItStarts) {
-    const std::string expected = ".cart\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n\r\n1\r\n0\r\n";
-    ASSERT_EQ(expected.size(), 38u);
-    TempFolder folder;
-    WriteButtonFile(folder / "c.crv", CartButton{});
-    EXPECT_EQ(ReadBytes(folder / "c.crv"), expected);
+INSTANTIATE_TEST_SUITE_P(
+    Pages, DefaultFileTest,
+    testing::Values(
+        DefaultFileCase{"SingleItem34Bytes",
+                        [](const std::string& path) { WriteButtonFile(path, SingleItemButton{}); },
+                        "\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n0\r\n\r\n1\r\n0\r\n"},
+        DefaultFileCase{"Subscription62Bytes",
+                        [](const std::string& path) { WriteButtonFile(path, SubscriptionButton{}); },
+                        ".subscription\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n0\r\n\r\n\r\n0\r\n0\r\n\r\n1\r\n\r"
+                        "\n\r\n1\r\n\r\n0\r\n"},
+        DefaultFileCase{"SubscriptionAfterClear",
+                        [](const std::string& path) { WriteButtonFile(path, ClearedSubscription()); },
+                        ".subscription\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n\r\n\r\n-1\r\n\r\n\r\n-"
+                        "1\r\n0\r\n\r\n1\r\n\r\n\r\n1\r\n\r\n0\r\n"},
+        DefaultFileCase{"Cart38Bytes", [](const std::string& path) { WriteButtonFile(path, CartButton{}); },
+                        ".cart\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n\r\n1\r\n0\r\n"}),
+    [](const testing::TestParamInfo<DefaultFileCase>& info) { return info.param.name; });
+
+// The sizes stated for the three default files, as a check of the expectations above.
+TEST(DefaultFiles, SizesOfThePagesFiles) {
+    EXPECT_EQ(ButtonFileBytes(SingleItemButton{}).size(), 34u);
+    EXPECT_EQ(ButtonFileBytes(SubscriptionButton{}).size(), 62u);
+    EXPECT_EQ(ButtonFileBytes(CartButton{}).size(), 38u);
 }
 
 TEST(Writing, FullRecordsMatchTheSampleFiles) {
