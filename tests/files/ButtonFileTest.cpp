@@ -80,6 +80,16 @@ TEST(Writing, PictureOutsideTheKindIsAnEmptyLine) {
     EXPECT_EQ(ButtonFileLines::FromBytes(ButtonFileBytes(beyond)).Line(8), "");
 }
 
+// Writes `button` to `path`, reads it back, and expects the same kind and record.
+template <typename Button>
+void ExpectRoundTrip(const std::string& path, const Button& button, ButtonKind kind,
+                     Button (*decode)(const ButtonFileLines&)) {
+    WriteButtonFile(path, button);
+    const ButtonFileLines lines = ReadButtonFile(path);
+    EXPECT_EQ(ButtonFileKind(lines), kind);
+    EXPECT_EQ(decode(lines), button);
+}
+
 // Every field survives a save and a load, blanks at either end and values far over 4096 bytes included.
 TEST(RoundTrip, EveryFieldOfEveryKind) {
     TempFolder folder;
@@ -89,10 +99,7 @@ TEST(RoundTrip, EveryFieldOfEveryKind) {
     single.Name = longText;
     single.ImageChoice = 9;
     single.Encrypt = true;
-    WriteButtonFile(folder / "single.crv", single);
-    const ButtonFileLines singleLines = ReadButtonFile(folder / "single.crv");
-    EXPECT_EQ(ButtonFileKind(singleLines), ButtonKind::SingleItem);
-    EXPECT_EQ(DecodeSingleItem(singleLines), single);
+    ExpectRoundTrip(folder / "single.crv", single, ButtonKind::SingleItem, &DecodeSingleItem);
 
     SubscriptionButton subscription = test::FullSubscription();
     subscription.Number = longText;
@@ -100,19 +107,13 @@ TEST(RoundTrip, EveryFieldOfEveryKind) {
     subscription.Trial2Unit = 0;
     subscription.RegularUnit = 4;
     subscription.Encrypt = true;
-    WriteButtonFile(folder / "subscription.crv", subscription);
-    const ButtonFileLines subscriptionLines = ReadButtonFile(folder / "subscription.crv");
-    EXPECT_EQ(ButtonFileKind(subscriptionLines), ButtonKind::Subscription);
-    EXPECT_EQ(DecodeSubscription(subscriptionLines), subscription);
+    ExpectRoundTrip(folder / "subscription.crv", subscription, ButtonKind::Subscription, &DecodeSubscription);
 
     CartButton cart = test::FullCart();
     cart.NoteTitle = longText;
     cart.PageColour = PageColour::White;
     cart.Encrypt = true;
-    WriteButtonFile(folder / "cart.crv", cart);
-    const ButtonFileLines cartLines = ReadButtonFile(folder / "cart.crv");
-    EXPECT_EQ(ButtonFileKind(cartLines), ButtonKind::Cart);
-    EXPECT_EQ(DecodeCart(cartLines), cart);
+    ExpectRoundTrip(folder / "cart.crv", cart, ButtonKind::Cart, &DecodeCart);
 
     // The defaults too, White and the flags clear.
     EXPECT_EQ(DecodeSingleItem(ButtonFileLines::FromBytes(ButtonFileBytes(SingleItemButton{}))),
