@@ -1,7 +1,10 @@
 #include "generate/Scrambler.h"
 
+#include "generate/Text.h"
+
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace corvane {
 
@@ -48,7 +51,28 @@ char* PutScrambled(char* out, std::string_view text, FillerGenerator& filler) {
     return out;
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
+
+std::string WithCharacterReferences(std::string_view html) {
+    if (IsAscii(html))
+        return std::string(html);
+    std::string referenced;
+    referenced.reserve(html.size() + html.size() / 2);
+    for (const char32_t c : DecodeText(html, EncodingOf(html))) {
+        if (c <= 0x9F) {
+            referenced.push_back(static_cast<char>(c));
+            continue;
+        }
+        char digits[16];
+        char* end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint32_t>(c)).ptr;
+        referenced.append("&#").append(digits, static_cast<std::size_t>(end - digits)).push_back(';');
+    }
+    return referenced;
+}
 
 FillerGenerator& ProcessFillerGenerator() {
     static FillerGenerator generator;
@@ -56,6 +80,11 @@ FillerGenerator& ProcessFillerGenerator() {
 }
 
 std::string EncryptCode(std::string_view html, FillerGenerator& filler) {
+    std::string referenced;
+    if (!IsAscii(html)) {
+        referenced = WithCharacterReferences(html);
+        html = referenced;
+    }
     // Encoding stops at the first NUL byte of the span-wrapped text. The span tags hold none, so only the
     // html can: then its rest and the closing span tag are left out.
     const std::string_view nulFree = html.substr(0, std::min(html.find('\0'), html.size()));

@@ -28,8 +28,16 @@ private:
 // The generator that the program's pages share for its whole run.
 FillerGenerator& ProcessFillerGenerator();
 
-// The script block of `html`, advancing `filler` by one draw per encoded byte. Encoding stops at the
-// first NUL byte of the span-wrapped text.
+// `html` with every character outside ASCII written as a decimal numeric character reference ("&#233;"
+// for "é"), which the browser reads alike in attribute values and in text. `html` is text in the system's
+// encoding, or Windows-1252 where it is not valid there. The control characters U+0080 to U+009F stay one
+// byte each: a reference to one of them would be read as the Windows-1252 letter of that number.
+std::string WithCharacterReferences(std::string_view html);
+
+// The script block of `html`, advancing `filler` by one draw per encoded byte. The block writes each byte
+// into the page as the character of that number, so the html's characters outside ASCII go in as
+// references (WithCharacterReferences); html that is ASCII throughout is encoded byte for byte. Encoding
+// stops at the first NUL byte of the span-wrapped text.
 std::string EncryptCode(std::string_view html, FillerGenerator& filler);
 
 // The same with the process-wide generator.

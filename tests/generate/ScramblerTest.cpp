@@ -1,5 +1,6 @@
 #include "generate/Scrambler.h"
 
+#include "generate/Text.h"
 #include "tests/support/TestData.h"
 
 #include <cstdlib>
@@ -80,8 +81,8 @@ TEST(EncryptCode, ProcessWideGeneratorIsShared) {
     EXPECT_EQ(ProcessFillerGenerator().Seed(), copy.Seed());
 }
 
-// Runs the block's script in node with a document.write that collects what the page would receive,
-// and returns those characters as bytes (each character code is one byte).
+// Runs the block's script in node with a document.write that collects what the page would receive, reads
+// the numeric character references in it as a browser does, and returns the characters in UTF-8.
 std::string DecodeInNode(const std::string& block) {
 #ifndef CORVANE_NODE
     (void)block;
@@ -99,7 +100,9 @@ std::string DecodeInNode(const std::string& block) {
     std::ofstream(js, std::ios::binary) << "var written = '';\n"
                                         << "var document = { write: function (t) { written += t; } };\n"
                                         << script << "\n"
-                                        << "process.stdout.write(Buffer.from(written, 'latin1'));\n";
+                                        << "written = written.replace(/&#([0-9]+);/g, function (m, n) { "
+                                           "return String.fromCodePoint(+n); });\n"
+                                        << "process.stdout.write(Buffer.from(written, 'utf8'));\n";
     const std::string command =
         std::string("\"") + CORVANE_NODE + "\" \"" + js.string() + "\" > \"" + out.string() + "\"";
     const int status = std::system(command.c_str());
@@ -110,35 +113,88 @@ std::string DecodeInNode(const std::string& block) {
 #endif
 }
 
-std::string InputName(const testing::TestParamInfo<std::string>& info) {
-    static constexpr const char* names[] = {"Empty", "QuotesAndBackslash", "LineBreaks", "HighBytes",
-                                            "WholeForm"};
-    return names[info.index];
+// Whether the system's encoding is UTF-8, as on Linux (where these decoding tests run).
+bool SystemIsUtf8() {
+    return IsSystemText("\xC3\xA9") && !IsSystemText("\xE9");
 }
 
-class BrowserDecodeTest : public testing::TestWithParam<std::string> {
+struct DecodeCase {
+    const char* name;
+    std::string html;
+    std::string characters; // what the page receives, in UTF-8
+    friend void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BrowserDecodeTest : public testing::TestWithParam<DecodeCase> {
 protected:
     void SetUp() override {
 #ifndef CORVANE_NODE
         GTEST_SKIP() << "node was not found when the tests were configured";
 #endif
+        if (!SystemIsUtf8())
+            GTEST_SKIP() << "the expectations are written for a system whose encoding is UTF-8";
     }
 };
 
-TEST_P(BrowserDecodeTest, WritesTheSpanWrappedInput) {
+TEST_P(BrowserDecodeTest, WritesTheCharactersOfTheSpanWrappedInput) {
     FillerGenerator filler;
     filler.Draw(10); // any state decodes alike
-    const std::string& html = GetParam();
-    EXPECT_EQ(DecodeInNode(EncryptCode(html, filler)), std::string(SpanOpening) + html + "</span>");
+    EXPECT_EQ(DecodeInNode(EncryptCode(GetParam().html, filler)),
+              std::string(SpanOpening) + GetParam().characters + "</span>");
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, BrowserDecodeTest,
-                         testing::Values(std::string(),
-                                         std::string(R"(<form action="x"><input value='a\b'></form>)"),
-                                         std::string("line one\r\nline two\nthree\r"),
-                                         std::string("caf\xE9 \x80\xFF\x7F%41+"),
-                                         test::ReadData("subscription-full.html")),
-                         InputName);
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, BrowserDecodeTest,
+    testing::Values(DecodeCase{"Empty", "", ""},
+                    DecodeCase{"QuotesAndBackslash", R"(<form action="x"><input value='a\b'></form>)",
+                               R"(<form action="x"><input value='a\b'></form>)"},
+                    DecodeCase{"LineBreaks", "line one\r\nline two\nthree\r",
+                               "line one\r\nline two\nthree\r"},
+                    DecodeCase{"Letters", "Caf\xC3\xA9 cr\xC3\xA8me 9,99 \xE2\x82\xAC \xF0\x9F\x98\x80",
+                               "Caf\xC3\xA9 cr\xC3\xA8me 9,99 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+                    DecodeCase{"NoBreakSpace",
+                               "a\xC2\xA0"
+                               "b",
+                               "a\xC2\xA0"
+                               "b"},
+                    DecodeCase{"ControlCharacter",
+                               "a\xC2\x85"
+                               "b",
+                               "a\xC2\x85"
+                               "b"},
+                    DecodeCase{"Windows1252Bytes", "caf\xE9 \x80\xFF\x7F%41+",
+                               "caf\xC3\xA9 \xE2\x82\xAC\xC3\xBF\x7F%41+"},
+                    DecodeCase{"WholeForm", test::ReadData("subscription-full.html"),
+                               test::ReadData("subscription-full.html")}),
+    [](const testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
+
+struct ReferenceCase {
+    const char* name;
+    std::string html;
+    std::string referenced;
+    friend void PrintTo(const ReferenceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CharacterReferenceTest : public testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(CharacterReferenceTest, EveryCharacterOutsideAsciiBecomesAReference) {
+    if (!SystemIsUtf8())
+        GTEST_SKIP() << "the expectations are written for a system whose encoding is UTF-8";
+    EXPECT_EQ(WithCharacterReferences(GetParam().html), GetParam().referenced);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CharacterReferenceTest,
+    testing::Values(ReferenceCase{"Ascii", "<input value=\"&quot;x\">", "<input value=\"&quot;x\">"},
+                    ReferenceCase{"Letters", "Caf\xC3\xA9 cr\xC3\xA8me", "Caf&#233; cr&#232;me"},
+                    ReferenceCase{"Euro", "9,99 \xE2\x82\xAC", "9,99 &#8364;"},
+                    ReferenceCase{"BeyondTheBasicPlane", "\xF0\x9F\x98\x80", "&#128512;"},
+                    ReferenceCase{"NoBreakSpace", "\xC2\xA0", "&#160;"},
+                    // A reference to U+0080..U+009F would be read as a Windows-1252 letter: kept as a byte.
+                    ReferenceCase{"ControlCharacter", "\xC2\x85", "\x85"},
+                    // Text that is not UTF-8 is Windows-1252, as a file from the Windows program.
+                    ReferenceCase{"Windows1252", "caf\xE9 \x80 \x81", "caf&#233; &#8364; \x81"}),
+    [](const testing::TestParamInfo<ReferenceCase>& info) { return info.param.name; });
 
 TEST(EncryptCodeNul, EncodingStopsAtTheFirstNulByte) {
     FillerGenerator filler;
