@@ -7,27 +7,30 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <memory>
 #include <span>
 
 namespace corvane {
 
-ButtonFileLines ButtonFileLines::FromBytes(std::string content) {
-    if (const std::size_t nul = content.find('\0'); nul != std::string::npos)
-        content.resize(nul);
-    ButtonFileLines lines;
+ButtonFileLines::ButtonFileLines(std::string content, TextEncoding encoding)
+    : content_(std::move(content)), encoding_(encoding) {
     std::size_t start = 0;
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        if (content[i] != '\r' && content[i] != '\n')
+    for (std::size_t i = 0; i < content_.size(); ++i) {
+        if (content_[i] != '\r' && content_[i] != '\n')
             continue;
-        lines.lines_.emplace_back(start, i - start);
-        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+        lines_.emplace_back(start, i - start);
+        if (content_[i] == '\r' && i + 1 < content_.size() && content_[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
-    if (start < content.size())
-        lines.lines_.emplace_back(start, content.size() - start);
-    lines.content_ = std::move(content);
-    return lines;
+    if (start < content_.size())
+        lines_.emplace_back(start, content_.size() - start);
+}
+
+ButtonFileLines ButtonFileLines::FromBytes(std::string_view content) {
+    ButtonFileReader reader;
+    reader.Add(content);
+    return reader.Finish();
 }
 
 std::string_view ButtonFileLines::Line(std::size_t number) const {
@@ -37,11 +40,62 @@ std::string_view ButtonFileLines::Line(std::size_t number) const {
     return std::string_view(content_).substr(offset, length);
 }
 
+bool ButtonFileReader::Add(std::string_view piece) {
+    if (ended_)
+        return false;
+    if (const std::size_t nul = piece.find('\0'); nul != std::string_view::npos) {
+        piece = piece.substr(0, nul);
+        ended_ = true;
+    }
+    text_.Add(piece);
+    if (full_)
+        return !ended_;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const char c = piece[i];
+        if (c == '\n' && afterCr_) { // the second byte of a CR LF
+            afterCr_ = false;
+            continue;
+        }
+        afterCr_ = c == '\r';
+        if ((c == '\r' || c == '\n') && ++lineEnds_ == ButtonFileLines::MaxLines) {
+            kept_.append(piece.substr(0, i + 1));
+            full_ = true;
+            return !ended_;
+        }
+    }
+    kept_.append(piece);
+    return !ended_;
+}
+
+ButtonFileLines ButtonFileReader::Finish() {
+    if (text_.Finish())
+        return ButtonFileLines(std::move(kept_), TextEncoding::System);
+    return ButtonFileLines(SystemTextFromWindows1252(kept_), TextEncoding::Windows1252);
+}
+
 ButtonFileLines ReadButtonFile(const std::string& path, std::size_t maxBytes) {
-    std::optional<std::string> content = platform::ReadWholeFile(path, maxBytes);
-    if (!content)
+    platform::InputFile file;
+    if (!file.Open(path))
         throw FileError::CannotOpen(path);
-    return ButtonFileLines::FromBytes(std::move(*content));
+    if (file.Size() > maxBytes)
+        throw FileError::TooLarge(path, file.Size());
+    ButtonFileReader reader;
+    constexpr std::size_t PieceSize = 64 * 1024;
+    const std::unique_ptr<char[]> piece(new char[PieceSize]);
+    std::uint64_t total = 0;
+    for (;;) {
+        const std::optional<std::size_t> got = file.Read(piece.get(), PieceSize);
+        if (!got)
+            throw FileError::CannotOpen(path);
+        if (*got == 0)
+            break;
+        total += *got;
+        if (total > maxBytes) // it grew while being read
+            throw FileError::TooLarge(path, total);
+        if (!reader.Add({piece.get(), *got}))
+            break;
+    }
+    return reader.Finish();
 }
 
 namespace {

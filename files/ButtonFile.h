@@ -7,6 +7,7 @@
 #include "generate/Cart.h"
 #include "generate/SingleItem.h"
 #include "generate/Subscription.h"
+#include "generate/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,25 +22,58 @@ namespace corvane {
 
 // The lines of a button file as the reading rules cut them: the content ends at its first NUL byte; CR
 // LF, a lone CR and a lone LF each end a line; text after the last line end is a last line. A line past
-// the end reads as the empty text, so short files read as if their missing lines were empty.
+// the end reads as the empty text, so short files read as if their missing lines were empty. Only the
+// lines that a layout can use are kept.
+//
+// The lines are text in the system's encoding. A file whose content is not valid there was made by the
+// Windows program in Windows-1252, and its lines have been rewritten in the system's encoding.
 class ButtonFileLines {
 public:
+    // The most lines that a layout reads: the tag line and the 20 values of a subscription file.
+    static constexpr std::size_t MaxLines = 21;
+
     ButtonFileLines() = default;
-    static ButtonFileLines FromBytes(std::string content);
+    static ButtonFileLines FromBytes(std::string_view content);
 
     // Line `number`, counted from 1; the empty text past the end.
     std::string_view Line(std::size_t number) const;
+    // The number of lines kept: those of the file, up to MaxLines.
     std::size_t Count() const { return lines_.size(); }
+    // How the file's bytes stood for characters.
+    TextEncoding Encoding() const { return encoding_; }
 
 private:
+    friend class ButtonFileReader;
+    ButtonFileLines(std::string content, TextEncoding encoding);
+
     std::string content_;
+    TextEncoding encoding_ = TextEncoding::System;
     std::vector<std::pair<std::size_t, std::size_t>> lines_; // offset and length of each line
+};
+
+// Takes the content of a button file as it is read, piece by piece, and keeps only what the lines need;
+// the rest is looked at only to tell the file's encoding. Memory stays small however long the file.
+class ButtonFileReader {
+public:
+    // Takes the next piece of the content. False once the content has ended at a NUL byte: nothing after
+    // it counts.
+    bool Add(std::string_view piece);
+    ButtonFileLines Finish();
+
+private:
+    std::string kept_; // the content up to the end of line MaxLines
+    std::size_t lineEnds_ = 0;
+    bool afterCr_ = false; // the last byte kept was a CR, which an LF at the start of the next piece joins
+    bool full_ = false;
+    bool ended_ = false;
+    SystemTextCheck text_;
 };
 
 enum class ButtonKind { SingleItem, Subscription, Cart };
 
-// Reads the file at `path` whole. Throws FileError "Cannot open file PATH" when it cannot be read, is no
-// regular file, or holds more than `maxBytes`.
+// Reads the file at `path` to its end, or to its first NUL byte. Throws FileError "Cannot open file PATH"
+// when it cannot be read or is no regular file, and "PATH (SIZE) is too large to be a button file." when
+// it holds more than `maxBytes`.
 ButtonFileLines ReadButtonFile(const std::string& path,
                                std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 

@@ -1,6 +1,5 @@
 #include "files/PlatformFiles.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -28,30 +27,28 @@ namespace corvane::platform {
 
 #ifdef _WIN32
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
-    if (fd < 0)
-        return std::nullopt;
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { _close(fd); }
-    } closer{fd};
+InputFile::~InputFile() {
+    if (fd_ >= 0)
+        _close(fd_);
+}
+
+bool InputFile::Open(const std::string& path) {
+    fd_ = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd_ < 0)
+        return false;
     struct _stat64 status {};
-    if (_fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG ||
-        static_cast<unsigned long long>(status.st_size) > maxBytes)
-        return std::nullopt;
-    std::string content;
-    content.reserve(static_cast<std::size_t>(status.st_size));
-    char buffer[65536];
-    int got;
-    while ((got = _read(fd, buffer, sizeof buffer)) > 0) {
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > maxBytes)
-            return std::nullopt;
-    }
+    if (_fstat64(fd_, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)
+        return false;
+    size_ = static_cast<std::uint64_t>(status.st_size);
+    return true;
+}
+
+std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size) {
+    const unsigned chunk = size > 1u << 30 ? 1u << 30 : static_cast<unsigned>(size);
+    const int got = _read(fd_, buffer, chunk);
     if (got < 0)
         return std::nullopt;
-    return content;
+    return static_cast<std::size_t>(got);
 }
 
 PathKind Inspect(const std::string& path) {
@@ -133,32 +130,29 @@ void UseBinaryStandardOutput() {
 
 #else
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+InputFile::~InputFile() {
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+bool InputFile::Open(const std::string& path) {
     // Non-blocking, so that opening a pipe that nobody writes to returns at once.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { close(fd); }
-    } closer{fd};
+    fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0)
+        return false;
     struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::uintmax_t>(status.st_size) > maxBytes)
-        return std::nullopt;
-    std::string content;
-    content.reserve(static_cast<std::size_t>(status.st_size));
-    char buffer[65536];
+    if (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    size_ = static_cast<std::uint64_t>(status.st_size);
+    return true;
+}
+
+std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size) {
     for (;;) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            return content;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > maxBytes) // it grew while being read
+        const ssize_t got = read(fd_, buffer, size);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
             return std::nullopt;
     }
 }
@@ -230,7 +224,7 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) {
-    std::remove(path.c_str());
+    unlink(path.c_str()); // remove() would take an empty folder as well
 }
 
 void UseBinaryStandardOutput() {}

@@ -4,18 +4,33 @@
 // byte strings in the system's 8-bit encoding, passed to the system unchanged.
 
 #include <cstddef>
-#include <limits>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace corvane::platform {
 
-// The whole content of the regular file at `path`; nothing when it cannot be opened or read, when it is
-// no regular file (a folder, a pipe or a device, which could block or never end), or when it holds more
-// than `maxBytes`.
-std::optional<std::string> ReadWholeFile(const std::string& path,
-                                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+// A regular file open for reading, closed by the destructor.
+class InputFile {
+public:
+    InputFile() = default;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile();
+
+    // Opens the file at `path`; false when it cannot be opened or is no regular file (a folder, a pipe or
+    // a device, which could block or never end).
+    bool Open(const std::string& path);
+    // The file's size when it was opened.
+    std::uint64_t Size() const { return size_; }
+    // Reads up to `size` bytes into `buffer`: how many, 0 at the end, nothing on a failure.
+    std::optional<std::size_t> Read(char* buffer, std::size_t size);
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
 
 // What stands at a path, symbolic links followed.
 enum class PathKind { Missing, WritableFile, ReadOnlyFile, NotAFile };
@@ -54,7 +69,7 @@ void CopyPermissions(const std::string& from, const std::string& to);
 // Renames `from` to `to` in one step, replacing a file at `to`.
 bool RenameReplacing(const std::string& from, const std::string& to);
 
-// Deletes a file; a failure is ignored.
+// Deletes a file, never a folder; a failure is ignored.
 void RemoveFile(const std::string& path);
 
 // Makes standard output pass bytes unchanged, "\n" included, where the system would translate them.

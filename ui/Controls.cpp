@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringDecoder>
 #include <limits>
 
 namespace corvane::ui {
@@ -81,12 +82,21 @@ QString PictureResource(std::string_view servicePath) {
            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + QStringLiteral(".bmp");
 }
 
+QString TextFromBytes(std::string_view bytes) {
+    QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string BytesFromText(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
 std::string Bytes(const QLineEdit* edit) {
-    return edit->text().toLocal8Bit().toStdString();
+    return BytesFromText(edit->text());
 }
 
 void SetBytes(QLineEdit* edit, const std::string& bytes) {
-    edit->setText(QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    edit->setText(TextFromBytes(bytes));
 }
 
 } // namespace corvane::ui

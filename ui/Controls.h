@@ -37,6 +37,11 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets);
 // The resource of a stock button picture, by its path on the service ("/images/x-click-but23.gif").
 QString PictureResource(std::string_view servicePath);
 
+// Text and its bytes in the system's 8-bit encoding, with every character kept: a U+FEFF at the start,
+// which Qt's own conversion would drop as a byte order mark, included.
+QString TextFromBytes(std::string_view bytes);
+std::string BytesFromText(const QString& text);
+
 // Edit-box text and the bytes of a record, in the system's 8-bit encoding.
 std::string Bytes(const QLineEdit* edit);
 void SetBytes(QLineEdit* edit, const std::string& bytes);

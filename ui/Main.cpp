@@ -80,7 +80,7 @@ QPushButton* TMainForm::DefaultButton() const {
 void TMainForm::ShowCode(std::string code, bool encrypt) {
     if (encrypt)
         code = EncryptCode(code);
-    ResultForm->ShowCode(QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size())));
+    ResultForm->ShowCode(TextFromBytes(code));
 }
 
 template <typename Button> void TMainForm::Save(Button (TMainForm::*read)() const) {
@@ -89,9 +89,9 @@ template <typename Button> void TMainForm::Save(Button (TMainForm::*read)() cons
         return;
     const QString nativePath = QDir::toNativeSeparators(*path);
     try {
-        WriteButtonFile(nativePath.toLocal8Bit().toStdString(), (this->*read)());
+        WriteButtonFile(BytesFromText(nativePath), (this->*read)());
     } catch (const FileError& error) {
-        ShowError(this, QString::fromLocal8Bit(error.what()));
+        ShowError(this, TextFromBytes(error.what()));
     }
 }
 
@@ -102,9 +102,9 @@ template <typename Button> void TMainForm::Load(void (TMainForm::*fill)(const Bu
     const QString nativePath = QDir::toNativeSeparators(*path);
     std::variant<Button, std::string_view> loaded;
     try {
-        loaded = LoadButtonFile<Button>(nativePath.toLocal8Bit().toStdString());
+        loaded = LoadButtonFile<Button>(BytesFromText(nativePath));
     } catch (const FileError& error) {
-        ShowError(this, QString::fromLocal8Bit(error.what()));
+        ShowError(this, TextFromBytes(error.what()));
         return;
     }
     if (const auto* refusal = std::get_if<std::string_view>(&loaded)) {

@@ -93,7 +93,7 @@ void ExpectRoundTrip(const std::string& path, const Button& button, ButtonKind k
 // Every field survives a save and a load, blanks at either end and values far over 4096 bytes included.
 TEST(RoundTrip, EveryFieldOfEveryKind) {
     TempFolder folder;
-    const std::string longText = " " + std::string(5000, 'w') + "\xE9 ";
+    const std::string longText = " " + std::string(5000, 'w') + "caf\xC3\xA9 ";
 
     SingleItemButton single = test::FullSingleItem();
     single.Name = longText;
@@ -163,6 +163,68 @@ INSTANTIATE_TEST_SUITE_P(
                         "LongLineWhole", std::string(5000, 'x') + "\r\ny", {std::string(5000, 'x'), "y"}},
                     SplitCase{"BlanksKept", " a \r\n\t\r\n", {" a ", "\t"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The content read in pieces, cut anywhere (inside a CR LF, inside a character, at a NUL), gives the
+// lines it gives whole.
+TEST_P(LineSplitTest, ReadAlikeInPieces) {
+    const std::string& bytes = GetParam().bytes;
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        ButtonFileReader reader;
+        if (reader.Add(std::string_view(bytes).substr(0, cut)))
+            reader.Add(std::string_view(bytes).substr(cut));
+        const ButtonFileLines lines = reader.Finish();
+        std::vector<std::string> got;
+        for (std::size_t n = 1; n <= lines.Count(); ++n)
+            got.emplace_back(lines.Line(n));
+        EXPECT_EQ(got, GetParam().lines) << "cut at " << cut;
+    }
+}
+
+TEST(ReadingRules, OnlyTheLinesALayoutCanUseAreKept) {
+    std::string bytes;
+    for (int line = 1; line <= 30; ++line)
+        bytes += std::to_string(line) + "\r\n";
+    const ButtonFileLines lines = ButtonFileLines::FromBytes(bytes);
+    EXPECT_EQ(lines.Count(), ButtonFileLines::MaxLines);
+    EXPECT_EQ(lines.Line(21), "21");
+    EXPECT_EQ(lines.Line(22), "");
+    EXPECT_EQ(ButtonFileLines::FromBytes(std::string(1000000, '\n')).Count(), ButtonFileLines::MaxLines);
+}
+
+// Whether the system's encoding is UTF-8, as on Linux; on Windows it is the ANSI code page, in which
+// Windows-1252 files are valid as they stand.
+bool SystemIsUtf8() {
+    return !IsSystemText("\xE9");
+}
+
+// A file from the Windows program, in Windows-1252, reads as typed and is held in the system's encoding.
+TEST(TextEncoding, AWindows1252FileReadsAsTyped) {
+    if (!SystemIsUtf8())
+        GTEST_SKIP() << "every Windows-1252 file is valid in this system's encoding";
+    const ButtonFileLines lines = ButtonFileLines::FromBytes("caf\xE9\r\n9,99 \x80\r\nna\xEFve\r\n");
+    EXPECT_EQ(lines.Encoding(), TextEncoding::Windows1252);
+    EXPECT_EQ(lines.Line(1), "caf\xC3\xA9");
+    EXPECT_EQ(lines.Line(2), "9,99 \xE2\x82\xAC");
+    EXPECT_EQ(lines.Line(3), "na\xC3\xAFve");
+    // Saved again, it is written in the system's encoding.
+    EXPECT_EQ(ButtonFileBytes(DecodeSingleItem(lines)).substr(0, 17), "caf\xC3\xA9\r\n9,99 \xE2\x82\xAC\r\n");
+}
+
+// The encoding is decided once, from the whole content up to its NUL: lines past those kept count too.
+TEST(TextEncoding, DecidedOnceForTheWholeFile) {
+    if (!SystemIsUtf8())
+        GTEST_SKIP() << "every Windows-1252 file is valid in this system's encoding";
+    const std::string utf8 = "caf\xC3\xA9\r\n";
+    EXPECT_EQ(ButtonFileLines::FromBytes(utf8 + std::string(30, '\n')).Encoding(), TextEncoding::System);
+    EXPECT_EQ(ButtonFileLines::FromBytes(utf8 + std::string(30, '\n')).Line(1), "caf\xC3\xA9");
+
+    const ButtonFileLines mixed = ButtonFileLines::FromBytes(utf8 + std::string(30, '\n') + "\xE9\r\n");
+    EXPECT_EQ(mixed.Encoding(), TextEncoding::Windows1252);
+    EXPECT_EQ(mixed.Line(1), "caf\xC3\x83\xC2\xA9"); // the two bytes of "é" as two Windows-1252 letters
+
+    EXPECT_EQ(ButtonFileLines::FromBytes(utf8 + std::string("\0\xE9", 2)).Encoding(), TextEncoding::System);
+    EXPECT_EQ(ButtonFileLines::FromBytes("caf\xC3").Encoding(), TextEncoding::Windows1252); // cut short
+}
 
 TEST(ReadingRules, LineEndVariantsLoadAlike) {
     std::string crlf = test::ReadData("subscription-full.crv");
@@ -358,8 +420,8 @@ TEST(Failures, BinaryContentReadsByTheRules) {
     EXPECT_EQ(lines.Count(), 3u); // a LF, then a CR alone, then the rest up to the NUL
     EXPECT_EQ(lines.Line(1), std::string_view("\x01\x02\x03\x04\x05\x06\x07\x08\x09", 9));
     EXPECT_EQ(lines.Line(2), std::string_view("\x0b\x0c", 2));
-    EXPECT_EQ(lines.Line(3).size(), 242u);
-    EXPECT_EQ(lines.Line(3).back(), '\xff');
+    // Bytes that are no UTF-8 are read as Windows-1252, where every byte is a character.
+    EXPECT_EQ(lines.Line(3), SystemTextFromWindows1252(bytes.substr(13, 242)));
     EXPECT_EQ(DecodeSingleItem(lines).Email, lines.Line(1));
 }
 
@@ -396,7 +458,29 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorTextCase{"Cannot open file a.", "Cannot open file a."},
                     ErrorTextCase{"Cannot open file a-", "Cannot open file a-"},
                     ErrorTextCase{"Cannot open file a ", "Cannot open file a "},
-                    ErrorTextCase{"caf\xE9", "caf\xE9."}, ErrorTextCase{"", ""}));
+                    ErrorTextCase{"caf\xE9", "caf\xE9."}, ErrorTextCase{"", ""},
+                    ErrorTextCase{"/a/b.mp4 (5.2 MB) is too large to be a button file.",
+                                  "/a/b.mp4 (5.2 MB) is too large to be a button file."}));
+
+struct SizeCase {
+    std::uint64_t bytes;
+    const char* text;
+    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.bytes; }
+};
+
+class SizeTextTest : public testing::TestWithParam<SizeCase> {};
+
+TEST_P(SizeTextTest, AsAFileManagerGivesIt) {
+    EXPECT_EQ(SizeText(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeTextTest,
+                         testing::Values(SizeCase{0, "0 bytes"}, SizeCase{1, "1 byte"},
+                                         SizeCase{999, "999 bytes"}, SizeCase{1000, "1.0 KB"},
+                                         SizeCase{1049, "1.0 KB"}, SizeCase{1050, "1.1 KB"},
+                                         SizeCase{4194305, "4.2 MB"}, SizeCase{999949999, "999.9 MB"},
+                                         SizeCase{999950000, "1.0 GB"}, SizeCase{123456789012, "123.5 GB"},
+                                         SizeCase{18446744073709551615u, "18.4 EB"}));
 
 } // namespace
 } // namespace corvane

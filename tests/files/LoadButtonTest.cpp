@@ -59,8 +59,9 @@ TEST(LoadButton, MissingFile) {
     EXPECT_THROW(LoadButtonFile<CartButton>(folder / "missing.crv"), FileError);
 }
 
-// A page takes no file over 4 MiB: an edit box would take minutes over a value that long.
-TEST(LoadButton, FilesTooLargeForAPageCannotBeOpened) {
+// A page takes no file over 4 MiB: an edit box would take minutes over a value that long. The message
+// says why, with the size.
+TEST(LoadButton, FilesTooLargeForAPageAreRefusedForTheirSize) {
     test::TempFolder folder;
     folder.Put("large.crv", std::string(LargestPageFile, 'x'));
     EXPECT_EQ(std::get<SingleItemButton>(LoadButtonFile<SingleItemButton>(folder / "large.crv")).Email.size(),
@@ -70,7 +71,8 @@ TEST(LoadButton, FilesTooLargeForAPageCannotBeOpened) {
         LoadButtonFile<SingleItemButton>(folder / "larger.crv");
         ADD_FAILURE();
     } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file " + (folder / "larger.crv"));
+        EXPECT_EQ(std::string(error.what()),
+                  folder / "larger.crv" + " (4.2 MB) is too large to be a button file.");
     }
     // The file layer itself has no limit.
     EXPECT_EQ(ReadButtonFile(folder / "larger.crv").Line(1).size(), LargestPageFile + 1);

@@ -2,6 +2,8 @@
 #include "generate/Cart.h"
 #include "generate/SingleItem.h"
 #include "generate/Subscription.h"
+#include "generate/Text.h"
+#include "ui/Controls.h"
 #include "ui/Main.h"
 
 #include <QCheckBox>
@@ -210,6 +212,65 @@ private slots:
         PressWithFile(MainForm->Button2, QString());
         QVERIFY(fixture->dialogs.messages.empty());
         QCOMPARE(QDir(fixture->temporaryFolder.path()).entryList(QDir::Files), before);
+    }
+
+    // A file from the Windows program, in Windows-1252, shows its letters as typed and saves them in the
+    // system's encoding; nothing turns into U+FFFD on the way.
+    void windowsFileKeepsItsLetters() {
+        if (!QString::fromLocal8Bit("\xE9").contains(QChar::ReplacementCharacter))
+            QSKIP("every Windows-1252 file is valid in this system's encoding");
+        test::WriteFile(PathOf("windows.crv"),
+                        "caf\xE9@example.com\r\nCaf\xE9 cr\xE8me\r\n\r\n9,99 \x80\r\n");
+        PressWithFile(MainForm->LoadButton, PathOf("windows.crv"));
+        QVERIFY(fixture->dialogs.messages.empty());
+        QCOMPARE(MainForm->Email->text(), QString::fromUtf8("café@example.com"));
+        QCOMPARE(MainForm->Name->text(), QString::fromUtf8("Café crème"));
+        QCOMPARE(MainForm->Price->text(), QString::fromUtf8("9,99 €"));
+        PressWithFile(MainForm->SaveButton, PathOf("saved.crv"));
+        QVERIFY(test::FileBytes(PathOf("saved.crv"))
+                    .startsWith(
+                        "caf\xC3\xA9@example.com\r\nCaf\xC3\xA9 cr\xC3\xA8me\r\n\r\n9,99 \xE2\x82\xAC\r\n"));
+    }
+
+    // Every character survives a save and a load, those Qt's own conversion would change included.
+    void everyCharacterSurvivesSaveAndLoad_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("letters") << QString::fromUtf8("Café crème, 9,99 €, naïve");
+        QTest::newRow("no-break space") << QString::fromUtf8("a\u00A0b");
+        QTest::newRow("zero-width no-break space first") << QString::fromUtf8("\uFEFFfirst");
+        QTest::newRow("beyond the basic plane") << QString::fromUtf8("\U0001F600");
+        QTest::newRow("replacement character typed") << QString::fromUtf8("\uFFFD");
+    }
+
+    void everyCharacterSurvivesSaveAndLoad() {
+        QFETCH(QString, text);
+        MainForm->Name->setText(text);
+        PressWithFile(MainForm->SaveButton, PathOf("characters.crv"));
+        MainForm->ClearButton->click();
+        PressWithFile(MainForm->LoadButton, PathOf("characters.crv"));
+        QCOMPARE(MainForm->Name->text(), text);
+    }
+
+    // The file layer's idea of valid system text is Qt's: text it takes as valid comes through Qt's
+    // conversion unchanged, and the rest is what Qt would have turned into U+FFFD.
+    void systemTextAgreesWithQt_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        for (const char* bytes :
+             {"abc", "caf\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xEF\xBF\xBE",
+              "\xEF\xBB\xBF"
+              "a",
+              "\xEF\xBF\xBD", "caf\xE9", "\x80", "\xC0\x80", "\xE0\x9F\xBF", "\xED\xA0\x80",
+              "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "ab\xE2\x82", "\xC3("})
+            QTest::newRow(QByteArray(bytes).toHex().constData()) << QByteArray(bytes);
+    }
+
+    void systemTextAgreesWithQt() {
+        QFETCH(QByteArray, bytes);
+        const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const QString text = TextFromBytes(view);
+        QCOMPARE(IsSystemText(view), BytesFromText(text) == view);
+        if (IsSystemText(view))
+            QCOMPARE(text.contains(QChar::ReplacementCharacter), bytes.contains("\xEF\xBF\xBD"));
     }
 
     void dialogsRememberTheLastPathWhicheverPage() {
