@@ -4,6 +4,7 @@
 #include "files/FileError.h"
 #include "generate/Scrambler.h"
 
+#include <new>
 #include <string_view>
 
 namespace corvane {
@@ -30,7 +31,8 @@ Options of html:
                Without either, each file's "Encrypt Code" setting decides.
   --           Take every later argument as a FILE.
 
-Exit status: 0 on success, 1 when a file cannot be read, 2 for a usage error.
+Exit status: 0 on success, 1 when a file cannot be read or the output cannot be
+written, 2 for a usage error.
 )";
 
 enum class Scrambling { AsFileSays, Plain, Encrypt };
@@ -75,43 +77,67 @@ std::string ButtonCode(const ButtonFileLines& lines, Scrambling scrambling, Fill
     return code;
 }
 
-int RunHtml(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    Scrambling scrambling = Scrambling::AsFileSays;
-    std::size_t next = 1;
-    for (; next < arguments.size(); ++next) {
-        const std::string& argument = arguments[next];
-        if (argument == "--") {
-            ++next;
-            break;
-        }
-        if (argument == "--plain" || argument == "--encrypt") {
-            const Scrambling chosen = argument == "--plain" ? Scrambling::Plain : Scrambling::Encrypt;
-            if (scrambling != Scrambling::AsFileSays && scrambling != chosen)
-                throw UsageError{"--plain and --encrypt exclude each other"};
-            scrambling = chosen;
-        } else if (argument.size() > 1 && argument[0] == '-') {
-            throw UsageError{"unknown option " + argument};
-        } else {
-            break;
-        }
-    }
-    if (next == arguments.size())
-        throw UsageError{"html needs at least one FILE"};
+// Output that could not be written in full: a full disk, a closed standard output.
+struct WriteError {};
 
+// Writes `text` and flushes it, so that a failure shows before anything more is done.
+void Write(std::ostream& out, std::string_view text) {
+    out << text;
+    out.flush();
+    if (!out)
+        throw WriteError{};
+}
+
+struct HtmlRequest {
+    Scrambling scrambling = Scrambling::AsFileSays;
+    std::vector<std::string> files;
+};
+
+// Options come before the files: one of them later would otherwise be taken for a file after the files
+// before it had been written. Everything is checked before anything is read or written.
+HtmlRequest ReadHtmlArguments(const std::vector<std::string>& arguments) {
+    HtmlRequest request;
+    bool optionsEnded = false;
+    for (std::size_t next = 1; next < arguments.size(); ++next) {
+        const std::string& argument = arguments[next];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            request.files.push_back(argument);
+            continue;
+        }
+        if (argument != "--plain" && argument != "--encrypt")
+            throw UsageError{"unknown option " + argument};
+        if (!request.files.empty())
+            throw UsageError{"option " + argument + " after a FILE: options come before the files"};
+        const Scrambling chosen = argument == "--plain" ? Scrambling::Plain : Scrambling::Encrypt;
+        if (request.scrambling == chosen)
+            throw UsageError{argument + " given twice"};
+        if (request.scrambling != Scrambling::AsFileSays)
+            throw UsageError{"--plain and --encrypt exclude each other"};
+        request.scrambling = chosen;
+    }
+    if (request.files.empty())
+        throw UsageError{"html needs at least one FILE"};
+    return request;
+}
+
+int RunHtml(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const HtmlRequest request = ReadHtmlArguments(arguments);
     // One scrambler state for the run, from seed 0, going on from file to file as in the window program.
     FillerGenerator filler;
-    for (; next < arguments.size(); ++next) {
+    for (const std::string& file : request.files) {
         ButtonFileLines lines;
         try {
-            lines = ReadButtonFile(arguments[next]);
+            lines = ReadButtonFile(file);
         } catch (const FileError& error) {
-            out.flush();
             err << ErrorBoxText(error.what()) << '\n';
             return 1;
         }
-        out << ButtonCode(lines, scrambling, filler) << '\n';
+        Write(out, ButtonCode(lines, request.scrambling, filler) + '\n');
     }
-    out.flush();
     return 0;
 }
 
@@ -119,8 +145,7 @@ int RunLink(const std::vector<std::string>& arguments, std::ostream& out) {
     if (arguments.size() != 2)
         throw UsageError{arguments[0] + " needs exactly one EMAIL"};
     const std::string& email = arguments[1];
-    out << (arguments[0] == "cancel-link" ? CancelSubscriptionLink(email) : ViewCartLink(email)) << '\n';
-    out.flush();
+    Write(out, (arguments[0] == "cancel-link" ? CancelSubscriptionLink(email) : ViewCartLink(email)) + '\n');
     return 0;
 }
 
@@ -132,8 +157,7 @@ int RunCorvaneGen(const std::vector<std::string>& arguments, std::ostream& out, 
             throw UsageError{"no command given"};
         const std::string& command = arguments[0];
         if (command == "--help" || command == "-h" || command == "help") {
-            out << Usage;
-            out.flush();
+            Write(out, Usage);
             return 0;
         }
         if (command == "html")
@@ -144,6 +168,12 @@ int RunCorvaneGen(const std::vector<std::string>& arguments, std::ostream& out, 
     } catch (const UsageError& error) {
         err << "corvane-gen: " << error.message << "\nTry 'corvane-gen --help' for more information.\n";
         return 2;
+    } catch (const WriteError&) {
+        err << ErrorBoxText(FileError::StreamWrite().what()) << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << OutOfMemoryMessage << '\n';
+        return 1;
     }
 }
 
