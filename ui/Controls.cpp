@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +73,80 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets) {
         if (previous != nullptr)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
+    }
+}
+
+namespace {
+
+// Only the ticked button of a group is a tab stop.
+void FollowTick(QRadioButton* button) {
+    button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void FollowTicks(const QWidget* group) {
+    for (QRadioButton* button : group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
+        FollowTick(button);
+}
+
+// The next radio button of `from`'s group in tab order, forwards or backwards, round at the ends.
+QRadioButton* NextInGroup(QRadioButton* from, bool forwards) {
+    for (QWidget* widget = from;;) {
+        widget = forwards ? widget->nextInFocusChain() : widget->previousInFocusChain();
+        if (widget == from)
+            return nullptr;
+        auto* button = qobject_cast<QRadioButton*>(widget);
+        if (button != nullptr && button->parentWidget() == from->parentWidget() && button->isEnabled() &&
+            !button->isHidden())
+            return button;
+    }
+}
+
+class RadioKeys : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = static_cast<QRadioButton*>(watched);
+        if (event->type() == QEvent::FocusOut) {
+            // Focus given to an unticked button (a click on it about to tick it, or a program) made it a
+            // tab stop for a moment: the ticks decide again.
+            FollowTicks(button->parentWidget());
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        bool forwards;
+        switch (key->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            forwards = true;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            forwards = false;
+            break;
+        default:
+            return false;
+        }
+        if (QRadioButton* next = NextInGroup(button, forwards)) {
+            next->setFocus(forwards ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            next->click();
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+void UseWindowsRadioKeys(QWidget& window) {
+    auto* keys = new RadioKeys(&window);
+    for (QRadioButton* button : window.findChildren<QRadioButton*>()) {
+        FollowTick(button);
+        QObject::connect(button, &QRadioButton::toggled, button, [button] { FollowTick(button); });
+        button->installEventFilter(keys);
     }
 }
 

@@ -34,6 +34,11 @@ QComboBox* AddList(QWidget* parent, const char* name, QRect geometry);
 // Makes the keyboard focus go through `widgets` in this order.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 
+// The radio buttons under `window` as Windows has them. The radio buttons of one parent are a group; of
+// each group Tab reaches only the ticked button, and the arrow keys move to the next (Right, Down) or the
+// previous (Left, Up) button of the group in tab order, round at the ends, and tick it.
+void UseWindowsRadioKeys(QWidget& window);
+
 // The resource of a stock button picture, by its path on the service ("/images/x-click-but23.gif").
 QString PictureResource(std::string_view servicePath);
 

@@ -17,17 +17,32 @@ namespace {
 const char* const SaveFilter = "Corvane Generator Files (*.crv *.brn)";
 const char* const OpenFilter = "Brindle Generator Files (*.crv *.brn)";
 
+// A dialog in the middle of the screen, not over its parent: placed as it shows, when its size is known.
+// The parent still owns it, so that it stays above the main window and out of the task bar.
+template <typename Dialog> class ScreenCentred : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        Dialog::showEvent(event);
+        CentreOnScreen(*this);
+    }
+};
+
 class SystemDialogs : public DialogHandler {
 public:
     void Message(QWidget* parent, MessageKind kind, const QString& text) override {
-        QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        ProgramTitle(), text, QMessageBox::Ok, parent);
+        ScreenCentred<QMessageBox> box(kind == MessageKind::Error ? QMessageBox::Critical
+                                                                  : QMessageBox::NoIcon,
+                                       ProgramTitle(), text, QMessageBox::Ok, parent);
         box.exec();
     }
 
     std::optional<QString> FileName(QWidget* parent, FileDialogKind kind, const QString& initial) override {
-        QFileDialog dialog(parent, QString(), initial,
-                           QLatin1String(kind == FileDialogKind::Save ? SaveFilter : OpenFilter));
+        ScreenCentred<QFileDialog> dialog(
+            parent, QString(), initial,
+            QLatin1String(kind == FileDialogKind::Save ? SaveFilter : OpenFilter));
         dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave
                                                           : QFileDialog::AcceptOpen);
         // Saving over a file replaces it without a question; opening takes any name, and a missing file
@@ -44,7 +59,7 @@ public:
 
     void InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                   const QString& text) override {
-        QInputDialog box(parent);
+        ScreenCentred<QInputDialog> box(parent);
         box.setWindowTitle(caption);
         box.setLabelText(prompt);
         box.setInputMode(QInputDialog::TextInput);

@@ -59,6 +59,21 @@ public:
         }
     }
 
+    // The default button has a dark frame around its bevel, as on Windows. The base style draws that frame
+    // only around buttons that also leave room for it (auto-default ones, which only dialogs have).
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element == CE_PushButtonBevel && button != nullptr &&
+            (button->features & QStyleOptionButton::DefaultButton)) {
+            QStyleOptionButton framed = *button;
+            framed.features |= QStyleOptionButton::AutoDefaultButton;
+            QProxyStyle::drawControl(element, &framed, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
     // The indicators of check boxes and radio buttons are drawn once per look and then copied: a page
     // has a score of them, and drawing each anew is a noticeable part of the start-up.
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

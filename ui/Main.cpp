@@ -9,6 +9,7 @@
 #include "ui/Unit2.h"
 #include "ui/Window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -53,7 +54,16 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     SetTabOrder({Button15, Edit4});
     SetTabOrder({Button12, Button3, Button4});
     PageControl1->setCurrentIndex(0);
+    UseWindowsRadioKeys(*this);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::ShowEnterTarget);
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::ShowEnterTarget);
+    ShowEnterTarget();
     FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    // Focus moves while the child windows go; the pages are no longer there to be asked.
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void TMainForm::FormCreate() {
@@ -75,6 +85,16 @@ void TMainForm::Button13Click() {
 QPushButton* TMainForm::DefaultButton() const {
     const QWidget* page = PageControl1->currentWidget();
     return page == TabSheet1 ? MakeButton : page == TabSheet2 ? Button5 : Button9;
+}
+
+QPushButton* TMainForm::EnterTarget() const {
+    return EnterButton(*this, DefaultButton());
+}
+
+void TMainForm::ShowEnterTarget() {
+    const QPushButton* target = EnterTarget();
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setDefault(button == target);
 }
 
 void TMainForm::ShowCode(std::string code, bool encrypt) {
@@ -123,9 +143,12 @@ template void TMainForm::Load(void (TMainForm::*)(const CartButton&));
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // Qt honours a default push button only in dialogs: Enter is handled here for the pages.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        PressButtonForEnter(*this, DefaultButton()))
-        return;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (QPushButton* target = EnterTarget()) {
+            target->click();
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -27,6 +27,7 @@ class TMainForm : public QWidget {
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     SingleItemButton ReadSingleItemPage() const;
     void FillSingleItemPage(const SingleItemButton& button);
@@ -165,8 +166,12 @@ private:
     // Save and Load, the same for the three pages.
     template <typename Button> void Save(Button (TMainForm::*read)() const);
     template <typename Button> void Load(void (TMainForm::*fill)(const Button&));
-    // The "Make Button" of the page that is shown, which Enter presses.
+    // The "Make Button" of the page that is shown.
     QPushButton* DefaultButton() const;
+    // What Enter presses: a focused push button, else the shown page's Make Button.
+    QPushButton* EnterTarget() const;
+    // Draws the default-button frame on EnterTarget alone, so that the user sees what Enter presses.
+    void ShowEnterTarget();
 };
 
 extern TMainForm* MainForm;

@@ -16,13 +16,15 @@ namespace corvane::ui {
 
 void CreateForms() {
     MainForm = new TMainForm;
-    // The other windows belong to the main window: they stay above it and end with it.
+    // The modal windows belong to the main window: they stay above it. The resale-rights window stands
+    // beside it: the user switches between the two, and either may be in front.
     ResultForm = new TResultForm(MainForm);
     HelpForm = new THelpForm(MainForm);
-    Form2 = new TForm2(MainForm);
+    Form2 = new TForm2;
 }
 
 void DestroyForms() {
+    delete Form2;
     delete MainForm;
     MainForm = nullptr;
     ResultForm = nullptr;

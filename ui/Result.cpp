@@ -10,12 +10,28 @@
 #include <QDir>
 #include <QHideEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTextBlock>
 
 namespace corvane::ui {
 
 TResultForm* ResultForm = nullptr;
+
+void CodeBox::SetCode(const QString& code) {
+    code_ = code;
+    setPlainText(code);
+}
+
+QMimeData* CodeBox::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    auto* data = new QMimeData;
+    const bool all =
+        cursor.selectionStart() == 0 && cursor.selectionEnd() >= document()->characterCount() - 1;
+    // The selection's own text keeps no-break spaces, and gives the separators back as U+2029.
+    data->setText(all ? code_ : cursor.selectedText());
+    return data;
+}
 
 TResultForm::TResultForm(QWidget* parent) : FixedDialog(parent) {
     setObjectName(QStringLiteral("ResultForm"));
@@ -23,7 +39,7 @@ TResultForm::TResultForm(QWidget* parent) : FixedDialog(parent) {
     MakeFixedWindow(*this, QSize(282, 326), false);
 
     Label1 = AddLabel(this, "Label1", QStringLiteral("Your Button's Code:"), {8, 4});
-    ResultBox = new QPlainTextEdit(this);
+    ResultBox = new CodeBox(this);
     ResultBox->setObjectName(QStringLiteral("ResultBox"));
     ResultBox->setGeometry(4, 24, 273, 281);
     ResultBox->setReadOnly(true);
@@ -50,7 +66,7 @@ void TResultForm::FormCreate() {
 }
 
 void TResultForm::ShowCode(const QString& code) {
-    ResultBox->setPlainText(code);
+    ResultBox->SetCode(code);
     exec();
 }
 
@@ -59,8 +75,7 @@ QString TResultForm::GetTempFile() {
 }
 
 void TResultForm::Button1Click() {
-    const QString code = ResultBox->toPlainText();
-    if (!PutOnClipboard(code)) {
+    if (!PutOnClipboard(ResultBox->Code())) {
         ShowError(this, QStringLiteral("Cannot open clipboard"));
         return;
     }
@@ -70,14 +85,15 @@ void TResultForm::Button1Click() {
 
 void TResultForm::Button2Click() {
     const QString path = QDir::toNativeSeparators(GetTempFile());
-    const QByteArray bytes = ResultBox->toPlainText().toLocal8Bit();
+    const std::string bytes = BytesFromText(ResultBox->Code());
     // The temporary folder is shared by all users: never write through a link planted at the name.
     platform::OutputFile file;
-    if (!file.CreateOrTruncate(path.toLocal8Bit().toStdString())) {
+    if (!file.CreateOrTruncate(BytesFromText(path))) {
         ShowError(this, QStringLiteral("Cannot create file ") + path);
         return;
     }
-    const bool written = file.Write({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    madeTestFile_ = true;
+    const bool written = file.Write(bytes);
     if (!file.SyncAndClose() || !written) {
         ShowError(this, QString::fromLatin1(FileError::StreamWrite().what()));
         return;
@@ -97,7 +113,10 @@ void TResultForm::hideEvent(QHideEvent* event) {
 }
 
 void TResultForm::FormHide() {
-    platform::RemoveFile(QDir::toNativeSeparators(GetTempFile()).toLocal8Bit().toStdString());
+    // Whatever else stands at that name, a folder or another program's file, is not this window's.
+    if (madeTestFile_)
+        platform::RemoveFile(BytesFromText(QDir::toNativeSeparators(GetTempFile())));
+    madeTestFile_ = false;
 }
 
 } // namespace corvane::ui

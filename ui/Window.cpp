@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace corvane::ui {
 
@@ -12,13 +13,97 @@ QPoint CentreOnScreen(QSize screen, QSize window) {
     return {screen.width() / 2 - window.width() / 2, screen.height() / 2 - window.height() / 2};
 }
 
-void CentreOnScreen(QWidget& window) {
+namespace {
+
+QMargins& LearnedFrame() {
+    static QMargins frame;
+    return frame;
+}
+
+// The frame of `window` as the system reports it; nothing while it is not framed.
+QMargins FrameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+void PlaceWithFrame(QWidget& window, QMargins frame) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    // move() places the frame's corner. The frame's size is known once the system has framed the window:
-    // before a window is first shown, most systems report no frame and the client size is taken.
-    window.move(CentreOnScreen(screen->geometry().size(), window.frameGeometry().size()));
+    const QSize outer = window.size().grownBy(frame);
+    // move() places the frame's corner.
+    window.move(CentreOnScreen(screen->geometry().size(), outer));
+}
+
+// Watches a window placed without its real frame, until the system reports the frame: then places it
+// once more by its outer size, and goes.
+class FramePlacement : public QObject {
+public:
+    FramePlacement(QWidget& window, QMargins used) : QObject(&window), window_(window), used_(used) {
+        setObjectName(QString::fromLatin1(Name));
+        window.installEventFilter(this);
+    }
+    // Found by name: findChild would need a meta-object of its own to tell this class from others.
+    static FramePlacement* Of(const QWidget& window) {
+        return static_cast<FramePlacement*>(
+            window.findChild<QObject*>(QString::fromLatin1(Name), Qt::FindDirectChildrenOnly));
+    }
+    void Placed(QMargins used) { used_ = used; }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Paint:
+        case QEvent::UpdateRequest:
+        case QEvent::WindowActivate:
+            break;
+        default:
+            return false;
+        }
+        const QMargins frame = FrameOf(window_);
+        if (frame.isNull()) {
+            // Not framed yet: as it is shown, the frame of an earlier window is the best guess.
+            if (event->type() == QEvent::Show && !LearnedFrame().isNull() && LearnedFrame() != used_) {
+                used_ = LearnedFrame();
+                PlaceWithFrame(window_, used_);
+            }
+            return false;
+        }
+        if (LearnedFrame().isNull())
+            LearnedFrame() = frame;
+        if (frame != used_)
+            PlaceWithFrame(window_, frame);
+        window_.removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    static constexpr const char* Name = "corvane-frame-placement";
+    QWidget& window_;
+    QMargins used_;
+};
+
+} // namespace
+
+void CentreOnScreen(QWidget& window) {
+    QMargins frame = FrameOf(window);
+    const bool framed = !frame.isNull();
+    if (!framed)
+        frame = LearnedFrame();
+    PlaceWithFrame(window, frame);
+    if (framed)
+        return;
+    if (FramePlacement* placement = FramePlacement::Of(window))
+        placement->Placed(frame);
+    else
+        new FramePlacement(window, frame);
+}
+
+QMargins KnownWindowFrame() {
+    return LearnedFrame();
 }
 
 QString ProgramTitle(const QString& programFilePath) {
@@ -69,16 +154,22 @@ void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+QPushButton* EnterButton(const QWidget& window, QPushButton* defaultButton) {
+    // A button on a page that is not shown can still be the window's focus widget, where no window
+    // manager moves the focus: it does not answer Enter.
+    const auto usable = [](const QPushButton* button) {
+        return button != nullptr && button->isVisible() && button->isEnabled();
+    };
+    if (auto* focused = qobject_cast<QPushButton*>(window.focusWidget()); usable(focused))
+        return focused;
+    return usable(defaultButton) ? defaultButton : nullptr;
+}
+
 bool PressButtonForEnter(QWidget& window, QPushButton* defaultButton) {
-    if (auto* focused = qobject_cast<QPushButton*>(window.focusWidget()); focused && focused->isEnabled()) {
-        focused->click();
-        return true;
-    }
-    if (defaultButton != nullptr && defaultButton->isVisible() && defaultButton->isEnabled()) {
-        defaultButton->click();
-        return true;
-    }
-    return false;
+    QPushButton* button = EnterButton(window, defaultButton);
+    if (button != nullptr)
+        button->click();
+    return button != nullptr;
 }
 
 } // namespace corvane::ui

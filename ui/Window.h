@@ -4,6 +4,7 @@
 // dialog base that neither closes on Esc nor lets Enter press a button that does not have the focus.
 
 #include <QDialog>
+#include <QMargins>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -17,9 +18,14 @@ namespace corvane::ui {
 // the screen gets a negative position.
 QPoint CentreOnScreen(QSize screen, QSize window);
 
-// Places `window` by CentreOnScreen on the primary screen, with the window's outer size as far as the
-// system knows it while the window is hidden.
+// Places `window` by CentreOnScreen on the primary screen, by its outer size: its size and its frame. Where
+// the frame is known only once the system has framed a window (X11), the frame of the first window framed
+// stands for all; a window placed before any was framed is placed again, once, as it is first shown, and
+// never after: a window the user has moved stays where it was left.
 void CentreOnScreen(QWidget& window);
+
+// The frame the system gives a window, as far as it is known: nothing before one has been framed.
+QMargins KnownWindowFrame();
 
 // The program's title from the path of its program file: the file name cut at its first full stop,
 // every character after the first in lower case.
@@ -43,8 +49,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Enter as the classic windows handle it: the focused push button, else `defaultButton` if given.
-// Returns whether a button was pressed.
+// The push button that Enter presses in `window`: the focused one if it can be seen and is enabled, else
+// `defaultButton` if it can. Nothing when neither.
+class QPushButton* EnterButton(const QWidget& window, class QPushButton* defaultButton);
+
+// Enter as the classic windows handle it: presses EnterButton. Returns whether a button was pressed.
 bool PressButtonForEnter(QWidget& window, class QPushButton* defaultButton);
 
 } // namespace corvane::ui

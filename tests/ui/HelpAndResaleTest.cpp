@@ -100,6 +100,20 @@ private slots:
         Form2->close();
         QVERIFY(MainForm->isVisible()); // closing it does not end the program
     }
+
+    // A window beside the main window, not owned by it: the main window can come in front of it.
+    void resaleWindowStandsBesideTheMainWindow() {
+        MainForm->show();
+        MainForm->Button13->click();
+        QVERIFY(Form2->parentWidget() == nullptr);
+        QVERIFY(Form2->windowHandle()->transientParent() == nullptr);
+        QVERIFY(!(Form2->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(Form2->windowType(), Qt::Tool); // the small title bar with only a close box
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QVERIFY(Form2->isVisible());
+        Form2->close();
+    }
 };
 
 QTEST_MAIN(HelpAndResaleTest)

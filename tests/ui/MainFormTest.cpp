@@ -251,6 +251,111 @@ private slots:
         Form2->hide();
     }
 
+    // Tab presses, as the user makes them, from `from`: the names of the widgets the focus lands on.
+    static QStringList TabStops(QWidget* from, int presses,
+                                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        from->setFocus();
+        QStringList stops;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            stops << QApplication::focusWidget()->objectName();
+        }
+        return stops;
+    }
+
+    void ActivateMainForm() {
+        MainForm->show();
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+    }
+
+    // Of each group of radio buttons Tab reaches only the ticked one, in that one's place.
+    void tabLandsOnTheTickedRadioButton() {
+        ActivateMainForm();
+        QCOMPARE(TabStops(MainForm->Cancelled, 7),
+                 QString("RadioButton1 OwnURL Shipping Multiple IncludeNote White NoteTitle").split(' '));
+        MainForm->findChild<QRadioButton*>("RadioButton7")->click();
+        MainForm->Black->click();
+        QCOMPARE(TabStops(MainForm->Cancelled, 7),
+                 QString("OwnURL RadioButton7 Shipping Multiple IncludeNote Black NoteTitle").split(' '));
+        QCOMPARE(TabStops(MainForm->Shipping, 3, Qt::ShiftModifier),
+                 QString("RadioButton7 OwnURL Cancelled").split(' '));
+        // Clear ticks the first picture and White: there Tab lands, not where the focus was last.
+        MainForm->Black->setFocus();
+        MainForm->ClearButton->click();
+        QCOMPARE(TabStops(MainForm->Cancelled, 7),
+                 QString("RadioButton1 OwnURL Shipping Multiple IncludeNote White NoteTitle").split(' '));
+    }
+
+    // The arrow keys move through the group in tab order, round at the ends, ticking as they go.
+    void arrowKeysMoveWithinTheGroup_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("right to the next picture") << "RadioButton1" << int(Qt::Key_Right) << "RadioButton2";
+        QTest::newRow("past the address box") << "RadioButton1" << int(Qt::Key_Down) << "RadioButton2";
+        QTest::newRow("left to the one before") << "RadioButton1" << int(Qt::Key_Left) << "RadioButton9";
+        QTest::newRow("round from the first") << "RadioButton9" << int(Qt::Key_Up) << "RadioButton6";
+        QTest::newRow("round from the last") << "RadioButton6" << int(Qt::Key_Down) << "RadioButton9";
+        QTest::newRow("second row") << "RadioButton5" << int(Qt::Key_Right) << "RadioButton7";
+        QTest::newRow("colour down") << "White" << int(Qt::Key_Down) << "Black";
+        QTest::newRow("colour round") << "Black" << int(Qt::Key_Down) << "White";
+    }
+
+    void arrowKeysMoveWithinTheGroup() {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, to);
+        ActivateMainForm();
+        auto* start = MainForm->findChild<QRadioButton*>(from);
+        start->click();
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+        QVERIFY(MainForm->findChild<QRadioButton*>(to)->isChecked());
+        QVERIFY(!start->isChecked());
+    }
+
+    // The default-button frame is drawn on what Enter presses: the page's Make Button, or the push button
+    // that has the focus.
+    void theDefaultFrameShowsWhatEnterPresses() {
+        ActivateMainForm();
+        const auto framed = [](QPushButton* button) {
+            const QImage image = button->grab().toImage();
+            return image.pixel(0, 0) == button->palette().color(QPalette::Shadow).rgb() &&
+                   image.pixel(0, 0) != image.pixel(1, 1); // the frame around the bevel
+        };
+        MainForm->Email->setFocus();
+        QVERIFY(framed(MainForm->MakeButton));
+        QVERIFY(!framed(MainForm->ClearButton));
+        MainForm->ClearButton->setFocus();
+        QVERIFY(framed(MainForm->ClearButton));
+        QVERIFY(!framed(MainForm->MakeButton));
+        MainForm->PageControl1->setCurrentIndex(2);
+        MainForm->Edit15->setFocus();
+        QVERIFY(framed(MainForm->Button9));
+        QVERIFY(!framed(MainForm->MakeButton));
+    }
+
+    // A push button on a page that is not shown can still be the window's focus widget (without a window
+    // manager nothing moves the focus away): Enter presses the shown page's Make Button, not it.
+    void enterIgnoresAFocusedButtonThatCannotBeSeen() {
+        MainForm->show();
+        Form2->show(); // another window is active
+        Form2->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        MainForm->PageControl1->setCurrentIndex(0);
+        MainForm->Button2->setFocus(); // "Load" of the subscription page, which is not shown
+        QCOMPARE(MainForm->focusWidget(), MainForm->Button2);
+        QSignalSpy load(MainForm->Button2, &QPushButton::clicked);
+        QSignalSpy make(MainForm->MakeButton, &QPushButton::clicked);
+        test::WhenModalShown([](QWidget&) {});
+        QTest::keyClick(MainForm, Qt::Key_Return);
+        QCOMPARE(load.count(), 0);
+        QCOMPARE(make.count(), 1);
+        Form2->hide();
+    }
+
     void exitClosesTheMainWindow() {
         MainForm->show();
         MainForm->Button4->click();

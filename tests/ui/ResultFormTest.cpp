@@ -1,8 +1,11 @@
 #include "UiTestSupport.h"
 #include "ui/Result.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,7 +34,7 @@ private slots:
         fixture->dialogs.messages.clear();
         fixture->openedUrls.clear();
         fixture->clipboardAvailable = true;
-        ResultForm->ResultBox->setPlainText(Code);
+        ResultForm->ResultBox->SetCode(Code);
         ResultForm->show(); // shown modelessly: the modal showing is the pages' business
         ResultForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ResultForm));
@@ -67,6 +70,29 @@ private slots:
         QVERIFY(fixture->dialogs.messages.empty());
     }
 
+    // The code as it was put in, to the character: the box's own plain text would turn a no-break space
+    // into a blank and a separator into a line break.
+    void copyAllTestAndCtrlCGiveTheCodeUnchanged_data() {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("no-break space") << QString::fromUtf8("<input value=\"a\u00A0b\">");
+        QTest::newRow("line separator") << QString::fromUtf8("<input value=\"a\u2028b\">");
+        QTest::newRow("paragraph separator") << QString::fromUtf8("<input value=\"a\u2029b\">");
+        QTest::newRow("zero-width no-break space first") << QString::fromUtf8("\uFEFF<form>");
+        QTest::newRow("letters") << QString::fromUtf8("<input value=\"Café crème 9,99 €\">");
+    }
+
+    void copyAllTestAndCtrlCGiveTheCodeUnchanged() {
+        QFETCH(QString, code);
+        ResultForm->ResultBox->SetCode(code);
+        ResultForm->Button1->click();
+        QCOMPARE(fixture->clipboardText, code);
+        ResultForm->Button2->click();
+        QCOMPARE(test::FileBytes(TResultForm::GetTempFile()), code.toLocal8Bit());
+        ResultForm->ResultBox->selectAll();
+        ResultForm->ResultBox->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), code);
+    }
+
     void busyClipboardShowsTheErrorBox() {
         fixture->clipboardAvailable = false;
         ResultForm->ResultBox->moveCursor(QTextCursor::Start);
@@ -94,14 +120,29 @@ private slots:
         ResultForm->CloseButton->click();
         QVERIFY(!ResultForm->isVisible());
         QVERIFY(!QFile::exists(path));
+    }
 
-        // Whatever stands at that name goes, "Test" pressed or not.
-        QFile foreign(path);
-        QVERIFY(foreign.open(QIODevice::WriteOnly));
-        foreign.close();
-        ResultForm->show();
-        ResultForm->close();
-        QVERIFY(!QFile::exists(path));
+    // Only the file the window made goes: not one another program left at that name without "Test"
+    // pressed, and never a folder that stood in the way of the test file.
+    void hidingDeletesOnlyTheWindowsOwnFile_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("another program's file") << false;
+        QTest::newRow("a folder") << true;
+    }
+
+    void hidingDeletesOnlyTheWindowsOwnFile() {
+        QFETCH(bool, folder);
+        const QString path = TResultForm::GetTempFile();
+        if (folder) {
+            QVERIFY(QDir().mkpath(path));
+            ResultForm->Button2->click(); // fails: "Cannot create file"
+            QCOMPARE(fixture->dialogs.messages.size(), 1u);
+        } else {
+            test::WriteFile(path, "theirs");
+        }
+        ResultForm->CloseButton->click();
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(folder ? QDir().rmdir(path) : QFile::remove(path));
     }
 
     void testFileThatCannotBeCreated() {

@@ -76,7 +76,7 @@ QString ShownCode(QPushButton* makeButton) {
     QString shown;
     WhenModalShown([&shown](QWidget& window) {
         if (&window == ui::ResultForm)
-            shown = ui::ResultForm->ResultBox->toPlainText();
+            shown = ui::ResultForm->ResultBox->Code();
     });
     makeButton->click();
     return shown;
@@ -155,7 +155,7 @@ QStringList FocusChainNames(QWidget* first, QWidget* scope) {
     QStringList names;
     QWidget* widget = first;
     do {
-        if ((widget->focusPolicy() & Qt::TabFocus) && scope->isAncestorOf(widget))
+        if (widget->focusPolicy() != Qt::NoFocus && scope->isAncestorOf(widget))
             names << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != first);

@@ -80,8 +80,9 @@ void CheckControl(const QWidget* window);
 // Every text, tick and list selection of a page, by control name, to compare whole states.
 QMap<QString, QVariant> PageState(const QWidget* page);
 
-// The widgets from `first` on in the keyboard focus chain, up to `first` again, that can take focus by Tab
-// and lie within `scope`, by their object names.
+// The tab order: the widgets from `first` on in the keyboard focus chain, up to `first` again, that take
+// the focus and lie within `scope`, by their object names. Of a group of radio buttons Tab stops only at
+// the ticked one, but each keeps its place in the order.
 QStringList FocusChainNames(QWidget* first, QWidget* scope);
 
 // The next widget after `widget` in the focus chain that takes focus by Tab, visible or not.
