@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -30,40 +31,58 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-// The lines as the reading rules describe them, counted without looking at ButtonFileLines: CR LF, a lone
-// CR and a lone LF each end a line, and text after the last line end is one more line.
-std::size_t ExpectedLineCount(std::string_view content) {
-    std::size_t count = 0;
-    std::size_t lastEnd = 0;
+// The lines as the reading rules describe them, cut without looking at ButtonFileLines: CR LF, a lone CR
+// and a lone LF each end a line, and text after the last line end is one more line.
+std::vector<std::string_view> ExpectedLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
     for (std::size_t i = 0; i < content.size(); ++i) {
         if (content[i] != '\r' && content[i] != '\n')
             continue;
-        ++count;
+        lines.push_back(content.substr(start, i - start));
         if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
             ++i;
-        lastEnd = i + 1;
+        start = i + 1;
     }
-    return lastEnd < content.size() ? count + 1 : count;
+    if (start < content.size())
+        lines.push_back(content.substr(start));
+    return lines;
 }
 
 void CheckLines(std::string_view bytes, const ButtonFileLines& lines) {
-    const std::string_view content = bytes.substr(0, bytes.find('\0'));
-    Require(lines.Count() == ExpectedLineCount(content), "line count");
+    // The encoding is decided once, from the whole content up to its NUL; a content not valid in the
+    // system's encoding is Windows-1252, rewritten in the system's.
+    const std::string_view raw = bytes.substr(0, bytes.find('\0'));
+    const bool system = IsSystemText(raw);
+    Require(lines.Encoding() == (system ? TextEncoding::System : TextEncoding::Windows1252),
+            "the encoding is that of the whole content");
+    const std::string content = system ? std::string(raw) : SystemTextFromWindows1252(raw);
+
+    // Only the lines a layout can use are kept.
+    std::vector<std::string_view> expected = ExpectedLines(content);
+    if (expected.size() > ButtonFileLines::MaxLines)
+        expected.resize(ButtonFileLines::MaxLines);
+    Require(lines.Count() == expected.size(), "line count");
     Require(lines.Line(0).empty() && lines.Line(lines.Count() + 1).empty(),
             "lines outside the file are empty");
-
-    // Joined without their ends, the lines are the content without its CR and LF bytes.
-    std::string joined;
     for (std::size_t number = 1; number <= lines.Count(); ++number) {
-        const std::string_view line = lines.Line(number);
-        Require(!HasLineBreakOrNul(line), "a line holds no CR, LF or NUL");
-        joined.append(line);
+        Require(!HasLineBreakOrNul(lines.Line(number)), "a line holds no CR, LF or NUL");
+        Require(lines.Line(number) == expected[number - 1],
+                "the lines are the content between its line ends");
     }
-    std::string stripped;
-    for (const char c : content)
-        if (c != '\r' && c != '\n')
-            stripped += c;
-    Require(joined == stripped, "the lines are the content between its line ends");
+}
+
+// Read in pieces, cut anywhere, the content gives the lines it gives whole.
+void CheckPieces(std::string_view bytes, std::size_t cut, const ButtonFileLines& whole) {
+    cut = bytes.empty() ? 0 : cut % bytes.size();
+    ButtonFileReader reader;
+    if (reader.Add(bytes.substr(0, cut)))
+        reader.Add(bytes.substr(cut));
+    const ButtonFileLines pieces = reader.Finish();
+    Require(pieces.Count() == whole.Count() && pieces.Encoding() == whole.Encoding(),
+            "read in pieces, the same lines");
+    for (std::size_t number = 1; number <= whole.Count(); ++number)
+        Require(pieces.Line(number) == whole.Line(number), "read in pieces, the same lines");
 }
 
 // The unit-line reader as its contract states it, in 64 bits that saturate instead of overflowing.
@@ -189,14 +208,19 @@ template <typename Kind> bool TextsHoldNoLineBreak(const typename Kind::Button& 
     return clean;
 }
 
-// Writes `button` and reads it back. When no text holds a line break or NUL, the record that comes back is
-// the one written, save the numbers that the file cannot hold, and writing it again gives the same bytes.
+// Writes `button` and reads it back. When no text holds a line break or NUL, and the texts are valid in
+// the system's encoding (those of the pages always are), the record that comes back is the one written,
+// save the numbers that the file cannot hold, and writing it again gives the same bytes.
 template <typename Kind> void CheckRoundTrip(const typename Kind::Button& button) {
     const std::string bytes = ButtonFileBytes(button);
     const ButtonFileLines lines = ButtonFileLines::FromBytes(bytes);
     const typename Kind::Button readBack = Kind::Decode(lines);
     if (!TextsHoldNoLineBreak<Kind>(button))
         return;
+    if (!IsSystemText(bytes)) {
+        Require(lines.Encoding() == TextEncoding::Windows1252, "a file of other bytes reads as Windows-1252");
+        return;
+    }
     Require(lines.Count() == Kind::FileLines, "a written file has one line per field");
     Require(readBack == AsReadBack<Kind>(button), "a written record reads back as written");
     Require(ButtonFileBytes(readBack) == bytes, "a record read back writes the same bytes");
@@ -236,6 +260,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input as a file.
     const ButtonFileLines lines = ButtonFileLines::FromBytes(bytes);
     CheckLines(bytes, lines);
+    CheckPieces(bytes, size > 0 ? data[0] * 131u + size / 2 : 0, lines);
     const ButtonKind kind = ButtonFileKind(lines);
     Require(kind == (lines.Line(1) == ".subscription" ? ButtonKind::Subscription
                      : lines.Line(1) == ".cart"       ? ButtonKind::Cart

@@ -1,11 +1,13 @@
 // The generators, the service links and the scrambler on records made of arbitrary bytes. Each output is
 // checked against what its readers rely on: a whole form, every value kept inside its quoted attribute,
-// a link made only of characters that need no escaping, and a scrambled block that decodes to the form.
+// a link made only of characters that need no escaping, and a scrambled block that decodes to the form,
+// its characters outside ASCII carried as references.
 
 #include "generate/Cart.h"
 #include "generate/Scrambler.h"
 #include "generate/SingleItem.h"
 #include "generate/Subscription.h"
+#include "generate/Text.h"
 
 #include <algorithm>
 #include <concepts>
@@ -191,15 +193,52 @@ std::string ExpectedScrambled(std::string_view wrapped, FillerGenerator& filler)
     return out;
 }
 
+// The characters that a text with numeric character references stands for, read as a browser reads
+// them; a byte of U+0080 to U+009F stands for itself.
+std::u32string ReadReferences(std::string_view text) {
+    std::u32string characters;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (text.substr(i, 2) != "&#") {
+            characters.push_back(byte);
+            continue;
+        }
+        char32_t c = 0;
+        for (i += 2; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            c = c * 10 + static_cast<char32_t>(text[i] - '0');
+        Require(i < text.size() && text[i] == ';', "a reference ends with a semicolon");
+        characters.push_back(c);
+    }
+    return characters;
+}
+
+// Before scrambling, every character outside ASCII becomes a reference, which the browser turns back
+// into that character; but for U+0080 to U+009F, whose references it would read as Windows-1252 letters.
+void CheckReferences(std::string_view html, std::string_view referenced) {
+    const bool ascii = std::all_of(html.begin(), html.end(), [](char c) { return c >= 0; });
+    if (ascii) {
+        Require(referenced == html, "ASCII text is scrambled as it stands");
+        return;
+    }
+    for (const char c : referenced)
+        Require(static_cast<unsigned char>(c) <= 0x9F,
+                "referenced text is ASCII but for the control characters U+0080 to U+009F");
+    if (html.find('&') == std::string_view::npos) // else the html's own text could read as a reference
+        Require(ReadReferences(referenced) == DecodeText(html, EncodingOf(html)),
+                "the references stand for the html's characters");
+}
+
 void CheckScrambled(std::string_view html) {
     static const ScramblerShape shape = LearnScramblerShape();
     FillerGenerator filler;
     const std::string block = EncryptCode(html, filler);
+    const std::string referenced = WithCharacterReferences(html);
+    CheckReferences(html, referenced);
 
     // Encoding stops at the first NUL of the wrapped text; only the html can hold one.
-    const std::size_t nul = html.find('\0');
+    const std::size_t nul = referenced.find('\0');
     std::string wrapped = shape.spanOpening;
-    wrapped.append(html.substr(0, nul));
+    wrapped.append(std::string_view(referenced).substr(0, nul));
     if (nul == std::string_view::npos)
         wrapped.append(shape.spanClosing);
 

@@ -19,8 +19,9 @@ install_missing() {
 
 # What every build needs.
 BUILD_PACKAGES=(g++ cmake ninja-build)
-# What the tests and the benchmark need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev nodejs)
+# What the tests and the benchmark need besides: node runs scrambled blocks, and Chromium shows the forms
+# they write as a browser does.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev nodejs chromium)
 # What the window program needs.
 # fonts-wine holds an outline "MS Sans Serif" with the metrics of the Windows font the layouts were
 # drawn for; fonts-liberation2 has the stand-ins for "Courier New" and "Arial".

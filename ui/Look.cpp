@@ -78,6 +78,14 @@ public:
     // has a score of them, and drawing each anew is a noticeable part of the start-up.
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_FrameDefaultButton) { // black, as the window frame colour of the classic look
+            painter->save();
+            painter->setPen(option->palette.color(QPalette::WindowText));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+            return;
+        }
         if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;

@@ -55,6 +55,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     SetTabOrder({Button12, Button3, Button4});
     PageControl1->setCurrentIndex(0);
     UseWindowsRadioKeys(*this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        PushButtons.push_back(button);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::ShowEnterTarget);
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::ShowEnterTarget);
     ShowEnterTarget();
@@ -92,8 +94,10 @@ QPushButton* TMainForm::EnterTarget() const {
 }
 
 void TMainForm::ShowEnterTarget() {
+    // The window's own buttons, not findChildren: focus also moves while a dialog of this window is
+    // being destroyed, and its children must not be looked at then.
     const QPushButton* target = EnterTarget();
-    for (QPushButton* button : findChildren<QPushButton*>())
+    for (QPushButton* button : PushButtons)
         button->setDefault(button == target);
 }
 

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -126,6 +127,9 @@ public:
     QPushButton* Button9;                            // "Make Button"
     QPushButton* Button10;                           // "Clear Form"
     QPushButton* Button12;                           // "View Cart"
+
+    // Every push button of the window, which the default-button frame can fall on.
+    std::vector<QPushButton*> PushButtons;
 
     // The dialogs of Save and Load, shared by the three pages.
     FileDialog SaveDialog1{FileDialogKind::Save};

@@ -26,29 +26,33 @@ QMargins FrameOf(const QWidget& window) {
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
-void PlaceWithFrame(QWidget& window, QMargins frame) {
+// Where the frame of `window`, with `frame` around its client area, stands in the middle of the screen.
+QPoint CentredFramePosition(const QWidget& window, QMargins frame) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    const QSize outer = window.size().grownBy(frame);
-    // move() places the frame's corner.
-    window.move(CentreOnScreen(screen->geometry().size(), outer));
+    return screen != nullptr ? CentreOnScreen(screen->geometry().size(), window.size().grownBy(frame))
+                             : window.pos();
 }
 
-// Watches a window placed without its real frame, until the system reports the frame: then places it
-// once more by its outer size, and goes.
+// Puts the frame of `window`, taken to be `frame`, at the middle of the screen, by placing the client area
+// inside it: move() would place the frame Qt last knew, which is none before the system has framed the
+// window, and Qt would shift the window again once it learns the frame.
+void PlaceWithFrame(QWidget& window, QMargins frame) {
+    const QPoint client = CentredFramePosition(window, frame) + QPoint(frame.left(), frame.top());
+    window.setGeometry(QRect(client, window.size()));
+}
+
+// Watches a window placed before the system framed it, until it reports the frame: then places it once
+// more by its real outer size, and goes.
 class FramePlacement : public QObject {
 public:
-    FramePlacement(QWidget& window, QMargins used) : QObject(&window), window_(window), used_(used) {
+    explicit FramePlacement(QWidget& window) : QObject(&window), window_(window) {
         setObjectName(QString::fromLatin1(Name));
         window.installEventFilter(this);
     }
     // Found by name: findChild would need a meta-object of its own to tell this class from others.
-    static FramePlacement* Of(const QWidget& window) {
-        return static_cast<FramePlacement*>(
-            window.findChild<QObject*>(QString::fromLatin1(Name), Qt::FindDirectChildrenOnly));
+    static bool Watches(const QWidget& window) {
+        return window.findChild<QObject*>(QString::fromLatin1(Name), Qt::FindDirectChildrenOnly) != nullptr;
     }
-    void Placed(QMargins used) { used_ = used; }
 
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
@@ -65,16 +69,13 @@ public:
         const QMargins frame = FrameOf(window_);
         if (frame.isNull()) {
             // Not framed yet: as it is shown, the frame of an earlier window is the best guess.
-            if (event->type() == QEvent::Show && !LearnedFrame().isNull() && LearnedFrame() != used_) {
-                used_ = LearnedFrame();
-                PlaceWithFrame(window_, used_);
-            }
+            if (event->type() == QEvent::Show && !LearnedFrame().isNull())
+                PlaceWithFrame(window_, LearnedFrame());
             return false;
         }
         if (LearnedFrame().isNull())
             LearnedFrame() = frame;
-        if (frame != used_)
-            PlaceWithFrame(window_, frame);
+        PlaceWithFrame(window_, frame);
         window_.removeEventFilter(this);
         deleteLater();
         return false;
@@ -83,23 +84,15 @@ public:
 private:
     static constexpr const char* Name = "corvane-frame-placement";
     QWidget& window_;
-    QMargins used_;
 };
 
 } // namespace
 
 void CentreOnScreen(QWidget& window) {
-    QMargins frame = FrameOf(window);
-    const bool framed = !frame.isNull();
-    if (!framed)
-        frame = LearnedFrame();
-    PlaceWithFrame(window, frame);
-    if (framed)
-        return;
-    if (FramePlacement* placement = FramePlacement::Of(window))
-        placement->Placed(frame);
-    else
-        new FramePlacement(window, frame);
+    const QMargins frame = FrameOf(window);
+    PlaceWithFrame(window, frame.isNull() ? LearnedFrame() : frame);
+    if (frame.isNull() && !FramePlacement::Watches(window))
+        new FramePlacement(window);
 }
 
 QMargins KnownWindowFrame() {

@@ -6,6 +6,7 @@
 #include "ui/Unit2.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -322,7 +323,7 @@ private slots:
         ActivateMainForm();
         const auto framed = [](QPushButton* button) {
             const QImage image = button->grab().toImage();
-            return image.pixel(0, 0) == button->palette().color(QPalette::Shadow).rgb() &&
+            return image.pixel(0, 0) == button->palette().color(QPalette::WindowText).rgb() &&
                    image.pixel(0, 0) != image.pixel(1, 1); // the frame around the bevel
         };
         MainForm->Email->setFocus();
@@ -354,6 +355,23 @@ private slots:
         QCOMPARE(load.count(), 0);
         QCOMPARE(make.count(), 1);
         Form2->hide();
+    }
+
+    // Under X11 a file dialog is destroyed before the window manager gives the focus back to the main
+    // window: the focus then moves from child to child of the dialog as they go. The main window, which
+    // follows the focus for its default button, must not look into the dialog then (it crashed).
+    void focusMovingWhileADialogIsDestroyed() {
+        struct LastChild : QWidget {
+            using QWidget::QWidget;
+            ~LastChild() override { emit qApp->focusChanged(this, nullptr); }
+        };
+        ActivateMainForm();
+        auto* dialog = new QDialog(MainForm);
+        for (int i = 0; i < 3; ++i)
+            new QLineEdit(dialog);
+        new LastChild(dialog);
+        delete dialog;
+        QVERIFY(MainForm->MakeButton->isDefault());
     }
 
     void exitClosesTheMainWindow() {

@@ -51,9 +51,9 @@ private slots:
                                                   : static_cast<QWidget*>(Form2);
         shown->show(); // the result and help windows modelessly: their modal showing is the pages' business
         QVERIFY(QTest::qWaitForWindowExposed(shown));
-        QVERIFY2(CentredByOuterSize(*shown), qPrintable(QString("at %1,%2")
-                                                            .arg(shown->frameGeometry().x())
-                                                            .arg(shown->frameGeometry().y())));
+        QVERIFY2(
+            CentredByOuterSize(*shown),
+            qPrintable(QString("at %1,%2").arg(shown->frameGeometry().x()).arg(shown->frameGeometry().y())));
         QVERIFY(!KnownWindowFrame().isNull());
         if (shown != MainForm)
             shown->hide();
