@@ -41,6 +41,20 @@ void BM_EncryptCode(benchmark::State& state) {
 }
 BENCHMARK(BM_EncryptCode)->Arg(1024)->Arg(1 << 20);
 
+// Text with letters outside ASCII, which go into the block as character references first.
+void BM_EncryptCodeWithLetters(benchmark::State& state) {
+    std::string html = GenerateSubscriptionCode(test::FullSubscription());
+    while (html.size() < static_cast<std::size_t>(state.range(0)))
+        html += "Caf\xC3\xA9 cr\xC3\xA8me 9,99 \xE2\x82\xAC ";
+    html.resize(static_cast<std::size_t>(state.range(0)));
+    html.back() = 'x'; // not a character cut short
+    FillerGenerator filler;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncryptCode(html, filler));
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EncryptCodeWithLetters)->Arg(1024)->Arg(1 << 20);
+
 // Reading and decoding a 1 MB button file from disk (a subscription whose name is that long).
 void BM_ReadAndDecodeButtonFile(benchmark::State& state) {
     const auto path = std::filesystem::temp_directory_path() / "corvane-benchmark.crv";

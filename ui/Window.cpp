@@ -149,13 +149,14 @@ void FixedDialog::showEvent(QShowEvent* event) {
 
 QPushButton* EnterButton(const QWidget& window, QPushButton* defaultButton) {
     // A button on a page that is not shown can still be the window's focus widget, where no window
-    // manager moves the focus: it does not answer Enter.
-    const auto usable = [](const QPushButton* button) {
-        return button != nullptr && button->isVisible() && button->isEnabled();
-    };
-    if (auto* focused = qobject_cast<QPushButton*>(window.focusWidget()); usable(focused))
+    // manager moves the focus: it does not answer Enter. The default button counts where it would be
+    // seen with the window, so that its frame is drawn before the window first shows.
+    if (auto* focused = qobject_cast<QPushButton*>(window.focusWidget());
+        focused != nullptr && focused->isVisible() && focused->isEnabled())
         return focused;
-    return usable(defaultButton) ? defaultButton : nullptr;
+    if (defaultButton != nullptr && defaultButton->isVisibleTo(&window) && defaultButton->isEnabled())
+        return defaultButton;
+    return nullptr;
 }
 
 bool PressButtonForEnter(QWidget& window, QPushButton* defaultButton) {

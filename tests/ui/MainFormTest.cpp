@@ -117,6 +117,8 @@ private slots:
         QCOMPARE(tabs->tabText(1), QString("Subscription Generator"));
         QCOMPARE(tabs->tabText(2), QString("Shopping Cart"));
         QCOMPARE(MainForm->PageControl1->currentWidget(), MainForm->TabSheet1);
+        // The default-button frame is there from the start, before any focus has moved.
+        QVERIFY(MainForm->MakeButton->isDefault() && !MainForm->ClearButton->isDefault());
         // All three tabs are visible left of "Help".
         QVERIFY(tabs->mapTo(MainForm, tabs->tabRect(2).topRight()).x() < MainForm->Button3->x());
     }

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     }
     MainForm->PageControl1->setCurrentIndex(0);
 
-    ResultForm->ResultBox->setPlainText(
+    ResultForm->ResultBox->SetCode(
         QString::fromStdString(corvane::GenerateSingleItemCode(MainForm->ReadSingleItemPage())));
     Save(*ResultForm, folder, QStringLiteral("result-window"));
     ResultForm->hide();
