@@ -106,7 +106,10 @@ public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* button = static_cast<QRadioButton*>(watched);
+        // A button that is being destroyed is no radio button any more, and has no group to look at.
+        auto* button = qobject_cast<QRadioButton*>(watched);
+        if (button == nullptr)
+            return false;
         if (event->type() == QEvent::FocusOut) {
             // Focus given to an unticked button (a click on it about to tick it, or a program) made it a
             // tab stop for a moment: the ticks decide again.
