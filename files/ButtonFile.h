@@ -51,8 +51,9 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> lines_; // offset and length of each line
 };
 
-// Takes the content of a button file as it is read, piece by piece, and keeps only what the lines need;
-// the rest is looked at only to tell the file's encoding. Memory stays small however long the file.
+// Takes the content of a button file as it is read, piece by piece, and keeps only the lines a layout can
+// use; the rest is looked at only to tell the file's encoding. Memory grows with those lines, however
+// many lines follow them.
 class ButtonFileReader {
 public:
     // Takes the next piece of the content. False once the content has ended at a NUL byte: nothing after

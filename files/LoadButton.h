@@ -21,12 +21,12 @@ std::optional<std::string_view> WrongKindMessage(ButtonKind page, ButtonKind fou
 
 // The largest file a page takes. A button file of typed values holds a few kilobytes; a file of many
 // megabytes is something else chosen by mistake, and an edit box would take minutes to lay out a value
-// that long, so such a file is refused as one that cannot be opened.
+// that long, so such a file is refused for its size.
 inline constexpr std::size_t LargestPageFile = std::size_t{4} << 20;
 
 // The record that a page of `Button`'s kind takes from the file at `path`, or the notice that the file is
-// of another kind. Throws FileError "Cannot open file PATH" when the file cannot be read or is larger
-// than LargestPageFile.
+// of another kind. Throws FileError "Cannot open file PATH" when the file cannot be read, and "PATH (SIZE)
+// is too large to be a button file." when it is larger than LargestPageFile.
 template <typename Button> std::variant<Button, std::string_view> LoadButtonFile(const std::string& path) {
     const ButtonFileLines lines = ReadButtonFile(path, LargestPageFile);
     if (const auto refusal = WrongKindMessage(KindOf<Button>, ButtonFileKind(lines)))

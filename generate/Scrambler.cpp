@@ -62,7 +62,9 @@ std::string WithCharacterReferences(std::string_view html) {
         return std::string(html);
     std::string referenced;
     referenced.reserve(html.size() + html.size() / 2);
-    for (const char32_t c : DecodeText(html, EncodingOf(html))) {
+    // Decided from the text up to its first NUL, the part that is encoded, as a button file's encoding is.
+    const TextEncoding encoding = EncodingOf(html.substr(0, std::min(html.find('\0'), html.size())));
+    for (const char32_t c : DecodeText(html, encoding)) {
         if (c <= 0x9F) {
             referenced.push_back(static_cast<char>(c));
             continue;

@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QWidget>
 
 namespace corvane::ui {
 
@@ -140,6 +141,19 @@ void ApplyClassicLook(QApplication& application) {
     ChooseFonts();
     application.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Windows"))));
     QApplication::setFont(WindowFont());
+}
+
+void MakeToolWindow(QWidget& window) {
+    constexpr Qt::WindowFlags closeBoxOnly =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+#ifdef Q_OS_WIN
+    // Without an owner, a tool window with its small title bar stacks like any other window.
+    window.setWindowFlags(Qt::Tool | closeBoxOnly);
+#else
+    // Under X11 Qt makes every tool window a transient of the whole program, which most window managers
+    // keep above all of the program's windows: a plain window, then, with the close box only.
+    window.setWindowFlags(Qt::Window | closeBoxOnly);
+#endif
 }
 
 QFont WindowFont() {

@@ -6,6 +6,7 @@
 #include <QFont>
 
 class QApplication;
+class QWidget;
 
 namespace corvane::ui {
 
@@ -18,6 +19,10 @@ QFont WindowFont();
 
 // The window font in bold, at `pixels` character height (11 for 8 points).
 QFont BoldWindowFont(int pixels = 11);
+
+// Gives `window` the look of a tool window: a thin fixed frame and a title bar with only a close box,
+// small where the system has small ones; a window of its own that the main window can come in front of.
+void MakeToolWindow(QWidget& window);
 
 // The fonts of the few controls that set their own.
 QFont CodeFont();          // "Courier New", 11 pixels

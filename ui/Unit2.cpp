@@ -35,11 +35,10 @@ QUrl TForm2::ResalePage() {
     return QUrl(QStringLiteral("https://corvane.example/resale-rights"));
 }
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
+TForm2::TForm2(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Get Resale Rights!"));
-    // A tool window: a thin fixed frame and a small title bar with only a close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    MakeToolWindow(*this);
     setFixedSize(432, 265);
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
 

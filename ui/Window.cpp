@@ -56,6 +56,11 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
+        case QEvent::Hide:
+            // Shown once without a frame the system reports (no window manager, or one that draws no
+            // frame of its own): placed as well as it can be, and never again.
+            Done();
+            return false;
         case QEvent::Show:
         case QEvent::Move:
         case QEvent::Resize:
@@ -76,9 +81,13 @@ public:
         if (LearnedFrame().isNull())
             LearnedFrame() = frame;
         PlaceWithFrame(window_, frame);
+        Done();
+        return false;
+    }
+
+    void Done() {
         window_.removeEventFilter(this);
         deleteLater();
-        return false;
     }
 
 private:

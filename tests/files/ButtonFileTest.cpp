@@ -161,7 +161,21 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"EndsAtFirstNul", std::string("a\r\nb\0c\r\nd\r\n", 11), {"a", "b"}},
                     SplitCase{
                         "LongLineWhole", std::string(5000, 'x') + "\r\ny", {std::string(5000, 'x'), "y"}},
-                    SplitCase{"BlanksKept", " a \r\n\t\r\n", {" a ", "\t"}}),
+                    SplitCase{"BlanksKept", " a \r\n\t\r\n", {" a ", "\t"}},
+                    // Only the first 21 lines are kept; read in pieces, the cut may fall inside a CR LF.
+                    SplitCase{"TwentyFiveLines",
+                              [] {
+                                  std::string lines;
+                                  for (int i = 1; i <= 25; ++i)
+                                      lines += std::to_string(i) + "\r\n";
+                                  return lines;
+                              }(),
+                              [] {
+                                  std::vector<std::string> kept;
+                                  for (int i = 1; i <= 21; ++i)
+                                      kept.push_back(std::to_string(i));
+                                  return kept;
+                              }()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The content read in pieces, cut anywhere (inside a CR LF, inside a character, at a NUL), gives the

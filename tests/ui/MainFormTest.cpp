@@ -151,6 +151,20 @@ private slots:
         QVERIFY(MainForm->Encrypt->isChecked());
     }
 
+    // The block writes each byte as the character of that number: letters outside ASCII go into it as
+    // character references, so that the page shows what was typed.
+    void scrambledCodeCarriesLettersAsReferences() {
+        MainForm->Name->setText(QString::fromUtf8("Café crème"));
+        MainForm->Encrypt->setChecked(true);
+        const QString block = test::ShownCode(MainForm->MakeButton);
+        const qsizetype start = block.indexOf("s=\"") + 3;
+        const QString value = block.mid(start, block.indexOf('"', start) - start);
+        QByteArray decoded;
+        for (qsizetype i = 0; i + 2 < value.size(); i += 3)
+            decoded += char(value.mid(i + 1, 2).toInt(nullptr, 16));
+        QVERIFY2(decoded.contains("value=\"Caf&#233; cr&#232;me\""), decoded.constData());
+    }
+
     void readsEveryControl() {
         SingleItemButton full;
         full.Email = "me@example.com";
