@@ -4,6 +4,7 @@
 #include "files/PlatformFiles.h"
 #include "files/SafeWrite.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -163,6 +164,13 @@ constexpr std::array CartLines = {
     Flag(&C::Encrypt),
 };
 constexpr FileLayout<C> CartLayout{CartTag, CartPictures, CartLines};
+
+template <typename Record> constexpr std::size_t LinesOf(const FileLayout<Record>& layout) {
+    return (layout.tag.empty() ? 0 : 1) + layout.fields.size();
+}
+static_assert(ButtonFileLines::MaxLines ==
+                  std::max({LinesOf(SingleItemLayout), LinesOf(SubscriptionLayout), LinesOf(CartLayout)}),
+              "the lines kept are those of the longest layout");
 
 // Short values are formatted into this, so that writing a file allocates only its text.
 struct NumberText {

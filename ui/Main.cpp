@@ -56,7 +56,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     PageControl1->setCurrentIndex(0);
     UseWindowsRadioKeys(*this);
     for (QPushButton* button : findChildren<QPushButton*>())
-        PushButtons.push_back(button);
+        pushButtons_.push_back(button);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::ShowEnterTarget);
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::ShowEnterTarget);
     ShowEnterTarget();
@@ -97,7 +97,7 @@ void TMainForm::ShowEnterTarget() {
     // The window's own buttons, not findChildren: focus also moves while a dialog of this window is
     // being destroyed, and its children must not be looked at then.
     const QPushButton* target = EnterTarget();
-    for (QPushButton* button : PushButtons)
+    for (QPushButton* button : pushButtons_)
         button->setDefault(button == target);
 }
 
@@ -147,12 +147,9 @@ template void TMainForm::Load(void (TMainForm::*)(const CartButton&));
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // Qt honours a default push button only in dialogs: Enter is handled here for the pages.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (QPushButton* target = EnterTarget()) {
-            target->click();
-            return;
-        }
-    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        PressButtonForEnter(*this, DefaultButton()))
+        return;
     QWidget::keyPressEvent(event);
 }
 

@@ -128,9 +128,6 @@ public:
     QPushButton* Button10;                           // "Clear Form"
     QPushButton* Button12;                           // "View Cart"
 
-    // Every push button of the window, which the default-button frame can fall on.
-    std::vector<QPushButton*> PushButtons;
-
     // The dialogs of Save and Load, shared by the three pages.
     FileDialog SaveDialog1{FileDialogKind::Save};
     FileDialog OpenDialog1{FileDialogKind::Open};
@@ -176,6 +173,9 @@ private:
     QPushButton* EnterTarget() const;
     // Draws the default-button frame on EnterTarget alone, so that the user sees what Enter presses.
     void ShowEnterTarget();
+
+    // Every push button of the window, which the default-button frame can fall on.
+    std::vector<QPushButton*> pushButtons_;
 };
 
 extern TMainForm* MainForm;

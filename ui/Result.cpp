@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTextBlock>
+#include <QTextCursor>
 
 namespace corvane::ui {
 
